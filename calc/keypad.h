@@ -1,0 +1,91 @@
+#pragma once
+// The keypad engine of the calculator: every key press as a change of CalcState, and what the
+// dialog must then do on the platform. Platform-free.
+#include <cstddef>
+
+// Control identifiers of the calculator dialog.
+enum ControlId : int {
+    kIdOk = 1,
+    kIdCancel = 2,
+    kIdDecimal = 101,
+    kIdHexa = 102,
+    kIdDigit0 = 200, // 200-209 digits 0-9
+    kIdPoint = 210,
+    kIdSign = 211,
+    kIdEquals = 300,
+    kIdAdd = 301,
+    kIdSubtract = 302,
+    kIdMultiply = 303,
+    kIdDivide = 304,
+    kIdPercent = 305,
+    kIdHexDigitA = 400, // 400-405 digits A-F
+    kIdMemoryAdd = 500,
+    kIdMemoryRecall = 501,
+    kIdMemoryClear = 502,
+    kIdClear = 600,
+    kIdIndicator = 700,
+    kIdDisplay = 701,
+};
+
+enum PendingOperator : int {
+    kOpNone = 0,
+    kOpAdd = 1,
+    kOpSub = 2,
+    kOpMul = 3,
+    kOpDiv = 4,
+    kOpPercent = 5,
+};
+
+constexpr int kEntryTypedLimit = 14;
+
+// Room for typed input and for every text a memory recall or a radix change can produce
+// (the longest "%.6lf" of a double has 317 characters with its sign), so no digit is lost.
+constexpr std::size_t kEntrySize = 320;
+
+struct CalcState {
+    double Accum;
+    double Operand;
+    double Memory;
+    double PctBase;
+    int PendingOp;
+    int HexMode;
+    int Typing;
+    char Entry[kEntrySize];
+};
+
+// What the values were at start and are to be stored at the end.
+struct StartupValues {
+    int WinX;
+    int WinY;
+    double OldVal;
+    double OldMem;
+};
+
+extern CalcState calc;
+extern StartupValues startup;
+
+// What the platform must do after a key.
+struct KeyEffects {
+    bool handled;     // false: the id is not a key of the calculator
+    bool beep;        // MessageBeep(MB_OK)
+    bool redraw;      // invalidate the display
+    int checkRadio;   // 0, or the radix button to check (101 or 102)
+    bool enableKeys;  // set the enabled keys for the radix in force
+    bool endDialog;   // the dialog ends (OldVal and OldMem have been stored)
+};
+
+// Sets the state for a new dialog from the start-up values.
+void resetCalc(CalcState& state, const StartupValues& values);
+
+// Applies one control id to the state.
+KeyEffects pressKey(CalcState& state, StartupValues& values, int id);
+
+// Whether a key is enabled in the given radix (keys that do not depend on it: true).
+bool keyEnabled(int id, int hexMode);
+
+// The display field for the state (kDisplayWidth characters), into an area of `capacity`
+// bytes (at least kDisplayWidth + 1).
+void displayText(const CalcState& state, char* text, std::size_t capacity);
+
+// The memory indicator text: "M" when Memory is not 0, else " ".
+const char* memoryIndicator(const CalcState& state);

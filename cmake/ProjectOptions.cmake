@@ -1,0 +1,28 @@
+# Flags shared by every target of the project (not by GoogleTest's own sources).
+
+function(vebo_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Werror)
+    if(VEBO_WIN32)
+        # Exact C99 printf/strtod from MinGW instead of the inexact classic msvcrt ones.
+        target_compile_definitions(${target} PRIVATE __USE_MINGW_ANSI_STDIO=1 NOMINMAX)
+    endif()
+endfunction()
+
+if(VEBO_WIN32)
+    # One self-contained .exe: no libgcc, libstdc++ or libwinpthread DLL beside it.
+    add_link_options(-static)
+    add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:CXX>:-fdata-sections>)
+    add_link_options(-Wl,--gc-sections)
+else()
+    # Sanitizers for everything built on the host, tests and fuzzers alike.
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# A Windows GUI program: no console, stripped, small.
+function(vebo_gui_program target)
+    vebo_defaults(${target})
+    set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+    target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
+    target_link_options(${target} PRIVATE -s)
+endfunction()

@@ -1,0 +1,5 @@
+#include "pictures.h"
+
+int ShowBmpFile(HDC, const char*) { return 0; }
+
+bool readPictureSize(const char*, int&, int&) { return false; }

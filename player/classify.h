@@ -1,0 +1,20 @@
+#pragma once
+// Which kind of media a path names, decided from the text of the path alone.
+
+enum MediaKind : int {
+    kNone = 0,
+    kWave = 1,
+    kMidi = 2,
+    kVideo = 3,
+    kPicture = 4,
+};
+
+// Every extension is searched anywhere in the path, case-sensitively, in the order
+// wave, midi, video, picture; the last one found wins (C:\a.wav\b.mid is Midi).
+MediaKind classifyPath(const char* path);
+
+// The longest path the player holds (its area has one more byte for the terminator).
+constexpr int kMaxPathLength = 128;
+
+// The window text for a path: what follows its last backslash, or the whole path.
+const char* fileNameOf(const char* path);

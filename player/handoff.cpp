@@ -1,0 +1,124 @@
+#include "handoff.h"
+
+#include "text.h"
+
+#include <direct.h>
+#include <io.h>
+#include <shellapi.h>
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+int realPathExists(const char* path) { return _access(path, 0) == 0; }
+
+int realCurrentDrive() { return _getdrive() - 1; }
+
+int realChangeDrive(int drive) { return drive >= 0 && drive < 26 ? _chdrive(drive + 1) : -1; }
+
+bool realCurrentFolder(char* area, int capacity) {
+    return _getcwd(area, capacity) != nullptr;
+}
+
+int realChangeFolder(const char* folder) { return _chdir(folder); }
+
+// Length of the file-name part: the text before the first blank at which that text names an
+// existing file or folder, or the whole text.
+std::size_t fileNameLength(const char* text) {
+    std::array<char, kFileNameArea> prefix{};
+    std::size_t length = std::strlen(text);
+    for (std::size_t i = 0; i < length && i < prefix.size(); ++i) {
+        if (text[i] != ' ')
+            continue;
+        std::memcpy(prefix.data(), text, i);
+        prefix[i] = '\0';
+        if (shellSeam.pathExists(prefix.data()))
+            return i;
+    }
+    return length;
+}
+
+} // namespace
+
+const ShellSeam kRealShell = {realPathExists,    realCurrentDrive, realChangeDrive,
+                              realCurrentFolder, realChangeFolder, ShellExecuteA};
+ShellSeam shellSeam = kRealShell;
+int(WINAPI* callErrorBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
+
+unsigned char foldLetter(unsigned char letter) {
+    if (letter >= 'a' && letter <= 'z')
+        return static_cast<unsigned char>(letter - 'a' + 'A');
+    switch (letter) {
+    case 224: case 226: case 228:
+        return 'A';
+    case 231:
+        return 'C';
+    case 232: case 233: case 234: case 235:
+        return 'E';
+    case 238: case 239:
+        return 'I';
+    case 244: case 246:
+        return 'O';
+    case 249: case 251: case 252:
+        return 'U';
+    default:
+        return letter;
+    }
+}
+
+const char* callErrorText(int code) {
+    switch (code) {
+    case 2:
+        return "File not found";
+    case 3:
+        return "Path not found";
+    case 5:
+        return "Network error";
+    case 8:
+        return "Out of memory";
+    case 31:
+        return "No association defined for that file";
+    default:
+        return "Unknown error";
+    }
+}
+
+void showCallError(int code) {
+    callErrorBox(nullptr, callErrorText(code), "CallWAVE", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void handOffFile(char* commandText) {
+    int savedDrive = shellSeam.currentDrive();
+    std::array<char, kFolderArea> savedFolder{};
+    // A folder too long for the record is not restored: the shell call leaves it unchanged.
+    bool folderRecorded = shellSeam.currentFolder(savedFolder.data(), kFolderArea);
+
+    trimBlanks(commandText);
+    if (commandText[0] == '\0')
+        return;
+    std::array<char, kFileNameArea> fileName{};
+    std::array<char, kParametersArea> parameters{};
+    copyText(fileName.data(), fileName.size(), commandText);
+
+    if (fileName[1] == ':') {
+        int drive = foldLetter(static_cast<unsigned char>(fileName[0])) - 'A';
+        if (shellSeam.changeDrive(drive) != 0) {
+            showCallError(3);
+            return;
+        }
+    }
+    std::size_t split = fileNameLength(fileName.data());
+    if (fileName[split] == ' ') {
+        copyText(parameters.data(), parameters.size(), fileName.data() + split + 1);
+        fileName[split] = '\0';
+    }
+    auto result = reinterpret_cast<INT_PTR>(shellSeam.shellExecute(
+        nullptr, "open", fileName.data(), parameters.data(), "", SW_SHOWNORMAL));
+
+    shellSeam.changeDrive(savedDrive);
+    if (folderRecorded)
+        shellSeam.changeFolder(savedFolder.data());
+    if (result <= 32)
+        showCallError(static_cast<int>(result));
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Drawing pictures: BMP files of the user, and the player's own bitmap resources.
+#include <windows.h>
+
+// Draws the picture file at the top-left corner of dc; 1 when drawn, 0 otherwise (failures
+// are reported through showCallError, an unsupported depth as text at (8, 8)).
+int ShowBmpFile(HDC dc, const char* path);
+
+// Copies the named bitmap resource of the player to (x, y) at its own size; 0 when no such
+// resource exists (nothing is drawn).
+int DrawResourceBitmap(HDC dc, const char* name, int x, int y);
+
+// The size of the picture file from its header; false when the file cannot be read or its
+// header does not describe a picture that fits in the file.
+bool readPictureSize(const char* path, int& width, int& height);

@@ -1,0 +1,3 @@
+#include "pictures.h"
+
+int DrawResourceBitmap(HDC, const char*, int, int) { return 0; }

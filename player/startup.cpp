@@ -1,0 +1,115 @@
+#include "startup.h"
+
+#include "handoff.h"
+#include "settings.h"
+#include "state.h"
+#include "text.h"
+
+#include <array>
+#include <cstring>
+
+PlayerState player = {};
+
+bool takeCommandLine(const char* commandLine) {
+    std::size_t first = 0;
+    while (commandLine[first] == ' ')
+        ++first;
+    std::size_t end = first + std::strlen(commandLine + first);
+    while (end > first && commandLine[end - 1] == ' ')
+        --end;
+    if (end - first > static_cast<std::size_t>(kMaxPathLength))
+        return false;
+    std::memcpy(player.mediaPath, commandLine + first, end - first);
+    player.mediaPath[end - first] = '\0';
+    return true;
+}
+
+void setStartGeometry() {
+    player.frameWidth = 6;
+    player.frameHeight = 6;
+    player.captionHeight = GetSystemMetrics(SM_CYCAPTION);
+    player.bandHeight = 20;
+    player.buttonWidth = 20;
+    bool video = player.mediaKind == kVideo;
+    player.windowWidth = player.frameWidth + (video ? 160 : 128);
+    player.windowHeight = player.captionHeight + player.frameHeight + (video ? 120 : 128);
+}
+
+void loadBarValues() {
+    std::array<char, 40> scratch{};
+    auto readInt = [&](const char* name, const char* defaultText) {
+        return truncateToInt(
+            readSetting(kPlayerKey, name, scratch.data(), scratch.size(), defaultText));
+    };
+    player.barMode = readInt("Quennet", "0");
+    player.barX = readInt("BLx", "0");
+    player.barY = readInt("BLy", "0");
+    player.barWidth = readInt("BLcx", "640");
+    writeSettingInt(kPlayerKey, "Quennet", player.barMode);
+    writeSettingInt(kPlayerKey, "BLx", player.barX);
+    writeSettingInt(kPlayerKey, "BLy", player.barY);
+    writeSettingInt(kPlayerKey, "BLcx", player.barWidth);
+}
+
+namespace {
+
+bool supportedPlatform() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!GetVersionExA(&version))
+        return false;
+    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ||
+           version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+bool registerPlayerClass() {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = PlayerWindowProc;
+    windowClass.hInstance = player.instance;
+    windowClass.hIcon = LoadIconA(player.instance, "ICOAPPLI");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = kPlayerClass;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+} // namespace
+
+int runPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int show) {
+    player.instance = instance;
+    if (!supportedPlatform())
+        return 0;
+    if (commandLine == nullptr || !takeCommandLine(commandLine) || player.mediaPath[0] == '\0')
+        return 0;
+    player.mediaKind = classifyPath(player.mediaPath);
+    if (player.mediaKind == kNone) {
+        handOffFile(player.mediaPath);
+        return 0;
+    }
+    setStartGeometry();
+    if (previous == nullptr && !registerPlayerClass())
+        return 0;
+    loadBarValues();
+    if (inBarMode()) {
+        player.windowWidth = player.barWidth;
+        player.windowHeight = 20;
+        player.bandHeight = 20;
+        player.frameHeight = 0;
+        player.frameWidth = 0;
+    }
+    DWORD style = inBarMode() ? WS_POPUP : WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    HWND window = CreateWindowExA(0, kPlayerClass, "Plumora", style, player.barX, player.barY,
+                                  player.windowWidth, player.windowHeight, nullptr, nullptr,
+                                  instance, nullptr);
+    if (window == nullptr)
+        return 0;
+    ShowWindow(window, show);
+    UpdateWindow(window);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The player's process-wide state: one record for the whole run.
+#include "classify.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+#include <digitalv.h>
+
+// The MCI session of the run: the device, what it reported, and the parameter records that
+// live as long as the process (pause, resume, seek and the final stop reuse them).
+struct MediaSession {
+    WORD deviceId;
+    DWORD mediaLength;
+    DWORD mediaPosition;
+    char audioPath[kMaxPathLength + 1];
+    char videoPath[kMaxPathLength + 1];
+    MCI_OPEN_PARMSA audioOpen;
+    MCI_DGV_OPEN_PARMSA videoOpen;
+    MCI_PLAY_PARMS audioPlay;
+    MCI_PLAY_PARMS videoPlay;
+    MCI_GENERIC_PARMS generic;
+    MCI_STATUS_PARMS audioStatus;
+    MCI_STATUS_PARMS videoStatus;
+    MCI_SEEK_PARMS seek;
+    MCI_DGV_WINDOW_PARMSA videoWindow;
+    MCI_DGV_RECT_PARMS videoDestination;
+    MCI_DGV_RECT_PARMS videoSource;
+};
+
+struct PlayerState {
+    HINSTANCE instance;
+    HWND mainWindow;
+    char mediaPath[kMaxPathLength + 1];
+    MediaKind mediaKind;
+    int frameWidth;
+    int frameHeight;
+    int captionHeight;
+    int windowWidth;
+    int windowHeight;
+    int bandHeight;
+    int buttonWidth;
+    int paused;
+    int barMode;
+    int barX;
+    int barY;
+    int barWidth;
+    MediaSession session;
+};
+
+extern PlayerState player;
+
+constexpr const char* kPlayerKey = "Software\\Tessaril\\VeboWAVE";
+constexpr const char* kPlayerClass = "WINWAVE";
+
+// Bar mode applies to sound files only.
+inline bool inBarMode() { return player.barMode != 0 && player.mediaKind < kVideo; }
