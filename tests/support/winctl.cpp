@@ -1,0 +1,92 @@
+// Drives the programs' windows from outside, for end-to-end tests and tools/run:
+//   winctl wait CLASS SECONDS [CAPTION]   waits for a visible window of the class (and
+//                                 caption); prints "x y width height clientWidth
+//                                 clientHeight title"
+//   winctl gone CLASS SECONDS [CAPTION]   waits until no such window is left
+//   winctl close CLASS [CAPTION]  posts WM_CLOSE to the window
+//   winctl button CAPTION SECONDS waits for a box or dialog with that caption and presses
+//                                 its default button; prints the box's text
+// Exit code 0 on success, 1 on time-out or when there is no such window.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+HWND findVisible(const char* className, const char* caption) {
+    HWND window = FindWindowA(className, caption);
+    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+HWND waitFor(const char* className, const char* caption, double seconds) {
+    DWORD limit = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    for (;;) {
+        if (HWND window = findVisible(className, caption))
+            return window;
+        if (static_cast<LONG>(GetTickCount() - limit) > 0)
+            return nullptr;
+        Sleep(20);
+    }
+}
+
+int describe(HWND window) {
+    RECT outer;
+    RECT client;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    char title[256] = "";
+    GetWindowTextA(window, title, sizeof title);
+    std::printf("%ld %ld %ld %ld %ld %ld %s\n", outer.left, outer.top, outer.right - outer.left,
+                outer.bottom - outer.top, client.right, client.bottom, title);
+    return 0;
+}
+
+BOOL CALLBACK appendText(HWND child, LPARAM lParam) {
+    char text[512] = "";
+    char className[32] = "";
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0) {
+        std::strncat(reinterpret_cast<char*>(lParam), text, 511);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3)
+        return 2;
+    const char* command = argv[1];
+    double seconds = argc > 3 ? std::atof(argv[3]) : 0;
+    const char* caption = argc > 4 ? argv[4] : nullptr;
+    if (std::strcmp(command, "wait") == 0) {
+        HWND window = waitFor(argv[2], caption, seconds);
+        return window != nullptr ? describe(window) : 1;
+    }
+    if (std::strcmp(command, "gone") == 0) {
+        DWORD limit = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+        while (FindWindowA(argv[2], caption) != nullptr) {
+            if (static_cast<LONG>(GetTickCount() - limit) > 0)
+                return 1;
+            Sleep(20);
+        }
+        return 0;
+    }
+    if (std::strcmp(command, "close") == 0) {
+        HWND window = FindWindowA(argv[2], argc > 3 ? argv[3] : nullptr);
+        return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (std::strcmp(command, "button") == 0) {
+        HWND box = waitFor("#32770", argv[2], seconds);
+        if (box == nullptr)
+            return 1;
+        char text[1024] = "";
+        EnumChildWindows(box, appendText, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", text);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    return 2;
+}
