@@ -1,1 +1,90 @@
-// in progress
+#include "dialog.h"
+
+#include "display.h"
+#include "keypad.h"
+
+#include <algorithm>
+#include <array>
+
+BOOL(WINAPI* keyBeep)(UINT type) = MessageBeep;
+
+namespace {
+
+// The keys whose use depends on the radix.
+constexpr std::array<int, 9> kRadixKeys = {
+    kIdHexDigitA,     kIdHexDigitA + 1, kIdHexDigitA + 2, kIdHexDigitA + 3, kIdHexDigitA + 4,
+    kIdHexDigitA + 5, kIdPoint,         kIdSign,          kIdPercent,
+};
+
+void enableRadixKeys(HWND dialog) {
+    for (int id : kRadixKeys)
+        EnableWindow(GetDlgItem(dialog, id), keyEnabled(id, calc.HexMode) ? TRUE : FALSE);
+}
+
+void redrawDisplay(HWND dialog) {
+    InvalidateRect(GetDlgItem(dialog, kIdDisplay), nullptr, FALSE);
+}
+
+// Only the right and bottom edges pull the dialog back: a negative place is kept, since it
+// may be on a screen to the left of or above the primary one.
+void placeDialog(HWND dialog) {
+    RECT frame = {};
+    GetWindowRect(dialog, &frame);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    startup.WinX = std::min(startup.WinX, GetSystemMetrics(SM_CXSCREEN) - width);
+    startup.WinY = std::min(startup.WinY, GetSystemMetrics(SM_CYSCREEN) - height);
+    MoveWindow(dialog, startup.WinX, startup.WinY, width, height, TRUE);
+}
+
+INT_PTR onInitDialog(HWND dialog) {
+    resetCalc(calc, startup);
+    SetDlgItemTextA(dialog, kIdIndicator, " ");
+    CheckRadioButton(dialog, kIdDecimal, kIdHexa, kIdDecimal);
+    enableRadixKeys(dialog);
+    placeDialog(dialog);
+    return TRUE;
+}
+
+// The engine has stored the value and memory; the place is the platform's to give.
+void endCalculator(HWND dialog) {
+    RECT frame = {};
+    if (GetWindowRect(dialog, &frame)) {
+        startup.WinX = frame.left;
+        startup.WinY = frame.top;
+    }
+    EndDialog(dialog, 1);
+}
+
+INT_PTR onCommand(HWND dialog, int id) {
+    KeyEffects effects = pressKey(calc, startup, id);
+    if (!effects.handled)
+        return FALSE;
+    if (effects.beep)
+        keyBeep(MB_OK);
+    if (effects.checkRadio != 0)
+        CheckRadioButton(dialog, kIdDecimal, kIdHexa, effects.checkRadio);
+    if (effects.redraw)
+        redrawDisplay(dialog);
+    if (effects.enableKeys)
+        enableRadixKeys(dialog);
+    if (effects.endDialog)
+        endCalculator(dialog);
+    return TRUE;
+}
+
+} // namespace
+
+INT_PTR CALLBACK calcDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return onInitDialog(dialog);
+    case WM_COMMAND:
+        return onCommand(dialog, LOWORD(wParam));
+    case WM_DRAWITEM:
+        paintDisplay(dialog, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

@@ -1,1 +1,103 @@
-// in progress
+#include "display.h"
+
+#include "drawkit.h"
+#include "keypad.h"
+#include "text.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr int kTextTop = 8;
+constexpr int kTextMargin = 16; // 8 pixels on either side of the text's box
+constexpr int kDisplayHeightDivisor = 1;
+constexpr int kDisplayColumns = 17;
+constexpr std::size_t kDisplayTextArea = 100;
+
+bool isKitIndex(int index) { return index >= 0 && index < kKitSize; }
+
+bool paintsDisplay(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != static_cast<UINT>(kIdDisplay))
+        return false;
+    return (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT | ODA_FOCUS)) != 0;
+}
+
+} // namespace
+
+HGDIOBJ selectKitPen(HDC dc, int index) {
+    if (!isKitIndex(index))
+        return nullptr;
+    return SelectObject(dc, drawingKit.pen[index]);
+}
+
+HGDIOBJ selectKitBrush(HDC dc, int index) {
+    if (!isKitIndex(index))
+        return nullptr;
+    return SelectObject(dc, drawingKit.brush[index]);
+}
+
+void drawBox(HDC dc, int left, int top, int right, int bottom, int brush, int pen) {
+    SetBkMode(dc, OPAQUE);
+    SetROP2(dc, R2_COPYPEN);
+    selectKitPen(dc, pen);
+    selectKitBrush(dc, brush);
+    Rectangle(dc, left, top, right, bottom);
+}
+
+LOGFONTA displayFont(int heightDivisor, int columns, int availableWidth, int availableHeight) {
+    LOGFONTA font = {};
+    int widthDivisor = columns * 115 / 100;
+    font.lfHeight = heightDivisor > 0 ? availableHeight / heightDivisor : 0;
+    font.lfWidth = widthDivisor > 0 ? availableWidth / widthDivisor : 0;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = ANSI_CHARSET;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DRAFT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    copyText(font.lfFaceName, sizeof font.lfFaceName, kDisplayFace);
+    return font;
+}
+
+int drawDisplayText(HDC dc, const char* text, int heightDivisor, int columns, int colour,
+                    int availableWidth, int availableHeight) {
+    if (text == nullptr || !isKitIndex(colour))
+        return 0;
+    LOGFONTA description = displayFont(heightDivisor, columns, availableWidth, availableHeight);
+    // Size 0 would ask the mapper for its default size, far too big for a small panel.
+    if (description.lfHeight <= 0 || description.lfWidth <= 0)
+        return 0;
+    HFONT font = CreateFontIndirectA(&description);
+    if (font == nullptr)
+        return 0;
+    HGDIOBJ previous = SelectObject(dc, font);
+    int length = static_cast<int>(std::strlen(text));
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text, length, &extent);
+    int x = availableWidth + 8 - extent.cx;
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SetTextColor(dc, drawingKit.colour[colour]);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, x, kTextTop, text, length);
+    SetBkMode(dc, OPAQUE);
+    SetROP2(dc, R2_COPYPEN);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    return metrics.tmHeight;
+}
+
+void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item) {
+    if (item == nullptr || !paintsDisplay(*item))
+        return;
+    HDC dc = item->hDC;
+    const RECT& box = item->rcItem;
+    drawBox(dc, 0, 0, box.right - 1, box.bottom - 1, kBlack, kWhite);
+    if (dialog != nullptr)
+        SetDlgItemTextA(dialog, kIdIndicator, memoryIndicator(calc));
+    std::array<char, kDisplayTextArea> text{};
+    displayText(calc, text.data(), text.size());
+    drawDisplayText(dc, text.data(), kDisplayHeightDivisor, kDisplayColumns, kGreen,
+                    box.right - kTextMargin, box.bottom - kTextMargin);
+}

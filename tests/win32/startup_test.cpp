@@ -1,0 +1,153 @@
+#include "registry_sandbox.h"
+#include "shell_recorder.h"
+#include "startup.h"
+#include "state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class PlayerStartup : public ::testing::Test {
+  protected:
+    RegistrySandbox sandbox;
+    ShellRecorderScope shell;
+
+    void SetUp() override { player = PlayerState{}; }
+
+    std::string stored(const char* name) {
+        std::string text;
+        return registryReadText(kPlayerKey, name, text) ? text : "(missing)";
+    }
+
+    bool classRegistered() {
+        WNDCLASSA info;
+        return GetClassInfoA(GetModuleHandleA(nullptr), kPlayerClass, &info) != 0;
+    }
+};
+
+} // namespace
+
+TEST_F(PlayerStartup, CommandLineIsTrimmedOfBlanksOnly) {
+    ASSERT_TRUE(takeCommandLine("  C:\\a b.wav  "));
+    EXPECT_STREQ(player.mediaPath, "C:\\a b.wav");
+    ASSERT_TRUE(takeCommandLine("\t\"x.wav\" "));
+    EXPECT_STREQ(player.mediaPath, "\t\"x.wav\"");
+}
+
+TEST_F(PlayerStartup, CommandLineOf128CharactersIsTakenAnd129Refused) {
+    std::string longest(128, 'p');
+    ASSERT_TRUE(takeCommandLine(("   " + longest + "   ").c_str()));
+    EXPECT_EQ(std::string(player.mediaPath), longest);
+    EXPECT_FALSE(takeCommandLine(std::string(129, 'p').c_str()));
+    EXPECT_FALSE(takeCommandLine(std::string(200, 'p').c_str()));
+}
+
+TEST_F(PlayerStartup, EmptyBlankAndOverlongCommandLinesEndAtOnceWithoutAnything) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (std::string line : {std::string(""), std::string("    "),
+                             std::string(190, 'x') + ".wav", std::string(200, 'y')}) {
+        EXPECT_EQ(runPlayer(instance, nullptr, line.c_str(), SW_SHOWNORMAL), 0);
+        EXPECT_FALSE(classRegistered()) << line;
+        EXPECT_TRUE(shellRecord.calls.empty()) << line;
+        EXPECT_FALSE(registryHasKey(kPlayerKey)) << line;
+    }
+}
+
+TEST_F(PlayerStartup, OtherFilesAreHandedOffAndNoWindowClassIsMade) {
+    shellRecord.existing = {"song.Wav"};
+    EXPECT_EQ(runPlayer(GetModuleHandleA(nullptr), nullptr, " song.Wav ", SW_SHOWNORMAL), 0);
+    ASSERT_FALSE(shellRecord.calls.empty());
+    EXPECT_EQ(shellRecord.calls[0], "exec open song.Wav|||1");
+    EXPECT_FALSE(classRegistered());
+    EXPECT_FALSE(registryHasKey(kPlayerKey));
+}
+
+TEST_F(PlayerStartup, FirstStartStoresTheFourBarValuesWithTheirDefaults) {
+    loadBarValues();
+    EXPECT_EQ(stored("Quennet"), "0");
+    EXPECT_EQ(stored("BLx"), "0");
+    EXPECT_EQ(stored("BLy"), "0");
+    EXPECT_EQ(stored("BLcx"), "640");
+    EXPECT_EQ(player.barWidth, 640);
+}
+
+TEST_F(PlayerStartup, StoredBarValuesAreTruncatedAndWrittenBack) {
+    registryWriteText(kPlayerKey, "Quennet", "letters");
+    registryWriteText(kPlayerKey, "BLx", "-0.5");
+    registryWriteText(kPlayerKey, "BLy", "");
+    registryWriteText(kPlayerKey, "BLcx", "700.9");
+    loadBarValues();
+    EXPECT_EQ(player.barMode, 0);
+    EXPECT_EQ(player.barX, 0);
+    EXPECT_EQ(player.barY, 0);
+    EXPECT_EQ(player.barWidth, 700);
+    EXPECT_EQ(stored("Quennet"), "0");
+    EXPECT_EQ(stored("BLx"), "0");
+    EXPECT_EQ(stored("BLy"), "0");
+    EXPECT_EQ(stored("BLcx"), "700");
+}
+
+TEST_F(PlayerStartup, OverlongStoredTextCountsAsMissing) {
+    registryWriteText(kPlayerKey, "BLcx", std::string(1000, '9'));
+    registryWriteText(kPlayerKey, "BLx", "-30" + std::string(60, '0'));
+    loadBarValues();
+    EXPECT_EQ(player.barWidth, 640);
+    EXPECT_EQ(stored("BLcx"), "640");
+    EXPECT_EQ(player.barX, 0); // does not fit the reading area: the default stands
+}
+
+TEST_F(PlayerStartup, HugeStoredNumbersSaturateInsteadOfWrapping) {
+    registryWriteText(kPlayerKey, "BLcx", "1e30");
+    loadBarValues();
+    EXPECT_EQ(stored("BLcx"), "2147483647");
+}
+
+TEST_F(PlayerStartup, RegistryThatCannotBeUsedLeavesTheDefaults) {
+    // The process's HKCU becomes a key deleted since it was opened: nothing can be made under it.
+    HKEY gone = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(sandbox.root, "gone", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &gone,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegDeleteKeyA(sandbox.root, "gone");
+    RegOverridePredefKey(HKEY_CURRENT_USER, gone);
+    loadBarValues();
+    RegOverridePredefKey(HKEY_CURRENT_USER, sandbox.root);
+    RegCloseKey(gone);
+    EXPECT_EQ(player.barWidth, 640);
+    EXPECT_EQ(player.barMode, 0);
+    EXPECT_EQ(player.barX, 0);
+    EXPECT_FALSE(registryHasKey(kPlayerKey));
+}
+
+TEST_F(PlayerStartup, StartGeometryByKind) {
+    int caption = GetSystemMetrics(SM_CYCAPTION);
+    for (MediaKind kind : {kWave, kMidi, kPicture}) {
+        player.mediaKind = kind;
+        setStartGeometry();
+        EXPECT_EQ(player.windowWidth, 134);
+        EXPECT_EQ(player.windowHeight, caption + 6 + 128);
+    }
+    player.mediaKind = kVideo;
+    setStartGeometry();
+    EXPECT_EQ(player.windowWidth, 166);
+    EXPECT_EQ(player.windowHeight, caption + 6 + 120);
+    EXPECT_EQ(player.bandHeight, 20);
+    EXPECT_EQ(player.buttonWidth, 20);
+}
+
+TEST_F(PlayerStartup, BarModeOnlyForSoundFiles) {
+    player.barMode = 3;
+    player.mediaKind = kWave;
+    EXPECT_TRUE(inBarMode());
+    player.mediaKind = kMidi;
+    EXPECT_TRUE(inBarMode());
+    player.mediaKind = kVideo;
+    EXPECT_FALSE(inBarMode());
+    player.mediaKind = kPicture;
+    EXPECT_FALSE(inBarMode());
+    player.barMode = 0;
+    player.mediaKind = kWave;
+    EXPECT_FALSE(inBarMode());
+}
