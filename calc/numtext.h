@@ -20,5 +20,26 @@ void fitDisplayField(char* text, unsigned width);
 
 // "%.6lf" and "%.0lf" of a value into an area of `capacity` bytes, always terminated.
 // Returns the full length of the text (which may exceed capacity - 1 when cut).
+// Infinities and NaN give kOverflowNumberText (with "-" for minus infinity) instead of the
+// C library's "inf": longer than the display, and read back by textToNumber as infinity.
 int formatFixed6(double value, char* text, std::size_t capacity);
 int formatFixed0(double value, char* text, std::size_t capacity);
+
+// The field of a value that overflows the display (a standing text, not a number).
+constexpr const char* kOverflowFieldText = " -----------";
+
+// Decimal text of an infinite or NaN value: too long for the display, and the same infinity
+// again when read back, so a stored or recalled overflow never turns into a finite number.
+constexpr const char* kOverflowNumberText = "1.0000000000e999";
+
+// Hexadecimal text of values that need more than 39 digits, of infinities and NaN; parseHex
+// reads it back as infinity.
+constexpr const char* kHexOverflowText = "OVERFLOW-OVERFLOW";
+
+// Double arithmetic rounded once to a double, the same in every build. The i686 build runs on
+// the x87 unit, which otherwise keeps extra precision and exponent range between operations
+// (1e300 * 1e10 * 0.01 would be 1e308 there and infinity on the host).
+double addNumbers(double a, double b);
+double subtractNumbers(double a, double b);
+double multiplyNumbers(double a, double b);
+double divideNumbers(double a, double b);

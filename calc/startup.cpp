@@ -1,1 +1,62 @@
-// in progress
+#include "startup.h"
+
+#include "dialog.h"
+#include "drawkit.h"
+#include "keypad.h"
+#include "settings.h"
+#include "text.h"
+
+#include <array>
+#include <cstdio>
+
+HINSTANCE calcInstance = nullptr;
+
+namespace {
+
+// Holds any stored text the store reads whole, and so any "%.6lf" of a double (317 with sign).
+using SettingText = std::array<char, kSettingTextLimit + 1>;
+
+bool supportedPlatform() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!GetVersionExA(&version))
+        return false;
+    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ||
+           version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+void writeNumber(const char* name, double value) {
+    SettingText text{};
+    std::snprintf(text.data(), text.size(), "%.6lf", value);
+    writeSetting(kCalcKey, name, text.data());
+}
+
+} // namespace
+
+void loadCalcValues() {
+    SettingText text{};
+    startup.WinX = truncateToInt(readSetting(kCalcKey, "Cd", text.data(), text.size(), "100"));
+    startup.WinY = truncateToInt(readSetting(kCalcKey, "Ld", text.data(), text.size(), "100"));
+    startup.OldVal = readSetting(kCalcKey, "OldVal", text.data(), text.size(), "0");
+    startup.OldMem = readSetting(kCalcKey, "OldMem", text.data(), text.size(), "0");
+}
+
+void saveCalcValues() {
+    writeSettingInt(kCalcKey, "Cd", startup.WinX);
+    writeSettingInt(kCalcKey, "Ld", startup.WinY);
+    writeNumber("OldVal", startup.OldVal);
+    writeNumber("OldMem", startup.OldMem);
+}
+
+int runCalculator(HINSTANCE instance) {
+    calcInstance = instance;
+    if (!supportedPlatform())
+        return 0;
+    setDrawingKit(1);
+    loadCalcValues();
+    // Whatever becomes of the dialog, the values go back: as read when it could not be made.
+    DialogBoxParamA(instance, "VEBOCALC", nullptr, calcDialogProc, 0);
+    saveCalcValues();
+    setDrawingKit(0);
+    return 0;
+}

@@ -1,9 +1,184 @@
 #include "media.h"
 
+#include "handoff.h"
 #include "state.h"
 #include "text.h"
 
 const MciSeam kRealMci = {mciSendCommandA, waveOutGetNumDevs, midiOutGetNumDevs};
 MciSeam mciSeam = kRealMci;
 
-bool probeVideoSize(const char*, int&, int&) { return false; }
+namespace {
+
+constexpr int kFileNotFound = 2;
+
+// What the end test remembers from the previous poll: some devices (the AVI player of Wine)
+// stop one unit short of the length, so a position that stands still while the user has not
+// paused makes the poll ask whether the device has stopped by itself.
+struct PollMemory {
+    bool known;
+    DWORD position;
+};
+PollMemory lastPoll = {};
+
+MediaSession& session() { return player.session; }
+
+bool videoFamily() { return player.mediaKind >= kVideo; }
+
+DWORD_PTR notifyWindow() { return reinterpret_cast<DWORD_PTR>(player.mainWindow); }
+
+template <typename Record> MCIERROR sendTo(MCIDEVICEID device, UINT message, DWORD flags,
+                                          Record& record) {
+    return mciSeam.sendCommand(device, message, flags, reinterpret_cast<DWORD_PTR>(&record));
+}
+
+// Every request but the open names the session's device.
+template <typename Record> MCIERROR send(UINT message, DWORD flags, Record& record) {
+    return sendTo(session().deviceId, message, flags, record);
+}
+
+template <typename Record> MCIERROR open(DWORD flags, Record& record) {
+    return sendTo(0, MCI_OPEN, flags, record);
+}
+
+void prepareVideoOpen() {
+    MediaSession& media = session();
+    media.videoOpen.dwCallback = notifyWindow();
+    media.videoOpen.hWndParent = player.mainWindow;
+    media.videoOpen.lpstrDeviceType = nullptr;
+    media.videoOpen.lpstrElementName = media.videoPath;
+}
+
+bool stoppedByItself(MCI_STATUS_PARMS& status) {
+    bool stoodStill =
+        lastPoll.known && lastPoll.position == session().mediaPosition && player.paused == 0;
+    lastPoll = {true, session().mediaPosition};
+    if (!stoodStill)
+        return false;
+    status.dwItem = MCI_STATUS_MODE;
+    status.dwReturn = 0;
+    return send(MCI_STATUS, kStatusFlags, status) == 0 && status.dwReturn == MCI_MODE_STOP;
+}
+
+} // namespace
+
+bool probeVideoSize(const char* path, int& width, int& height) {
+    MediaSession& media = session();
+    if (!copyText(media.videoPath, sizeof media.videoPath, path))
+        return false;
+    media.generic.dwCallback = notifyWindow();
+    media.videoSource.dwCallback = notifyWindow();
+    prepareVideoOpen();
+    if (open(kOpenVideoFlags, media.videoOpen) != 0)
+        return false;
+    media.deviceId = LOWORD(media.videoOpen.wDeviceID);
+    send(MCI_WHERE, kWhereSourceFlags, media.videoSource);
+    send(MCI_CLOSE, kWaitFlags, media.generic);
+    const RECT& source = media.videoSource.rc;
+    width = source.right - source.left;
+    height = source.bottom - source.top;
+    return true;
+}
+
+int StartAudio(const char* path) {
+    MediaSession& media = session();
+    MediaKind kind = player.mediaKind;
+    if (path[0] == '\0' || (kind != kWave && kind != kMidi))
+        return 0;
+    if (kind == kWave && mciSeam.waveOutDevices() == 0)
+        return 0;
+    if (kind == kMidi && mciSeam.midiOutDevices() == 0)
+        return 0;
+    // A path cut to fit would name another file.
+    if (!copyText(media.audioPath, sizeof media.audioPath, path)) {
+        showCallError(kFileNotFound);
+        return 0;
+    }
+    media.audioOpen.dwCallback = notifyWindow();
+    media.audioPlay.dwCallback = notifyWindow();
+    media.generic.dwCallback = notifyWindow();
+    media.audioStatus.dwCallback = notifyWindow();
+    media.seek.dwCallback = notifyWindow();
+    media.audioOpen.lpstrDeviceType = nullptr;
+    media.audioOpen.lpstrElementName = media.audioPath;
+    if (open(kOpenSoundFlags, media.audioOpen) != 0) {
+        showCallError(kFileNotFound);
+        return 0;
+    }
+    media.deviceId = LOWORD(media.audioOpen.wDeviceID);
+    media.audioStatus.dwItem = MCI_STATUS_LENGTH;
+    media.audioStatus.dwReturn = 0; // a failed query leaves no length: the first tick ends it
+    send(MCI_STATUS, kStatusFlags, media.audioStatus);
+    media.mediaLength = media.audioStatus.dwReturn;
+    send(MCI_PLAY, kPlaySoundFlags, media.audioPlay);
+    lastPoll = {};
+    return 1;
+}
+
+int StartVideo(const char* path) {
+    MediaSession& media = session();
+    if (path[0] == '\0' || player.mediaKind != kVideo)
+        return 0;
+    if (!copyText(media.videoPath, sizeof media.videoPath, path)) {
+        showCallError(kFileNotFound);
+        return 0;
+    }
+    RECT client = {};
+    GetClientRect(player.mainWindow, &client);
+    prepareVideoOpen();
+    media.videoWindow.dwCallback = notifyWindow();
+    media.videoPlay.dwCallback = notifyWindow();
+    media.generic.dwCallback = notifyWindow();
+    media.seek.dwCallback = notifyWindow();
+    media.videoStatus.dwCallback = notifyWindow();
+    media.videoDestination.dwCallback = notifyWindow();
+    media.videoWindow.hWnd = player.mainWindow;
+    media.videoDestination.rc = {client.left, client.top, client.right,
+                                 client.bottom - player.bandHeight};
+    if (open(kOpenVideoFlags, media.videoOpen) != 0) {
+        showCallError(kFileNotFound);
+        return 0;
+    }
+    media.deviceId = LOWORD(media.videoOpen.wDeviceID);
+    send(MCI_WINDOW, kWindowFlags, media.videoWindow);
+    send(MCI_PUT, kPutDestinationFlags, media.videoDestination);
+    media.videoStatus.dwItem = MCI_STATUS_LENGTH;
+    media.videoStatus.dwReturn = 0;
+    send(MCI_STATUS, kVideoLengthFlags, media.videoStatus);
+    media.mediaLength = media.videoStatus.dwReturn;
+    send(MCI_PLAY, kPlayVideoFlags, media.videoPlay);
+    lastPoll = {};
+    return 1;
+}
+
+int StopIfFinished(int force) {
+    MediaSession& media = session();
+    MCI_STATUS_PARMS& status = videoFamily() ? media.videoStatus : media.audioStatus;
+    status.dwItem = MCI_STATUS_POSITION;
+    send(MCI_STATUS, kStatusFlags, status);
+    media.mediaPosition = status.dwReturn;
+    if (media.mediaPosition < media.mediaLength && force == 0 && !stoppedByItself(status))
+        return 0;
+    send(MCI_STOP, kWaitFlags, media.generic);
+    send(MCI_CLOSE, kWaitFlags, media.generic);
+    return 1;
+}
+
+void PauseMedia() { send(MCI_PAUSE, kWaitFlags, session().generic); }
+
+void ResumeMedia() {
+    send(MCI_RESUME, kResumeFlags, session().generic);
+    if (player.mediaKind == kMidi)
+        send(MCI_PLAY, kPlaySoundFlags, session().audioPlay);
+    lastPoll = {};
+}
+
+void SeekAndPlay(DWORD target) {
+    MediaSession& media = session();
+    media.seek.dwTo = target;
+    send(MCI_SEEK, kSeekFlags, media.seek);
+    if (videoFamily())
+        send(MCI_PLAY, kPlayVideoFlags, media.videoPlay);
+    else
+        send(MCI_PLAY, kPlaySoundFlags, media.audioPlay);
+    lastPoll = {};
+}

@@ -10,6 +10,10 @@ int ShowBmpFile(HDC dc, const char* path);
 // resource exists (nothing is drawn).
 int DrawResourceBitmap(HDC dc, const char* name, int x, int y);
 
+// The SelectPalette of ShowBmpFile, replaceable by tests: the picture's palette lives only
+// while the paint lasts, so a test sees it here.
+extern HPALETTE(WINAPI* pictureSelectPalette)(HDC, HPALETTE, BOOL);
+
 // The size of the picture file from its header; false when the file cannot be read or its
 // header does not describe a picture that fits in the file.
 bool readPictureSize(const char* path, int& width, int& height);

@@ -1,26 +1,161 @@
+// The player window's procedure: each message goes to a small handler.
+#include "band_draw.h"
+#include "drawkit.h"
+#include "media.h"
 #include "pictures.h"
 #include "placement.h"
 #include "settings.h"
 #include "startup.h"
 #include "state.h"
+#include "text.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT kTickMilliseconds = 500;
+
+bool playable() { return player.mediaKind >= kWave && player.mediaKind <= kVideo; }
+
+// The value name of a place remembered per media kind: "Cd1", "Ld3", ...
+std::array<char, 16> placeName(const char* format) {
+    std::array<char, 16> name{};
+    std::snprintf(name.data(), name.size(), format, static_cast<int>(player.mediaKind));
+    return name;
+}
+
+int readPlace(const char* format) {
+    std::array<char, 40> scratch{};
+    return truncateToInt(
+        readSetting(kPlayerKey, placeName(format).data(), scratch.data(), scratch.size(), "-1"));
+}
+
+int startMedia() {
+    switch (player.mediaKind) {
+    case kWave:
+    case kMidi:
+        return StartAudio(player.mediaPath);
+    case kVideo:
+        return StartVideo(player.mediaPath);
+    default:
+        return 1; // a picture has nothing to start
+    }
+}
+
+LRESULT onCreate(HWND window) {
+    player.mainWindow = window;
+    SetWindowTextA(window, fileNameOf(player.mediaPath));
+    int x = readPlace("Cd%d");
+    int y = readPlace("Ld%d");
+    setDrawingKit(1);
+    FitWindowToMedia(window, player.mediaPath, x, y);
+    if (startMedia() == 0) {
+        // Wine destroys a refused window without WM_DESTROY, so the kit goes here.
+        setDrawingKit(0);
+        return -1; // the window is not created and the player ends
+    }
+    SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
+    return 0;
+}
+
+void onPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if ((player.mediaKind == kWave || player.mediaKind == kMidi) && !inBarMode())
+        DrawResourceBitmap(dc, "WAVE", 0, 0);
+    else if (player.mediaKind == kPicture)
+        ShowBmpFile(dc, player.mediaPath);
+    // Video is painted by its device; the band waits for the next tick.
+    EndPaint(window, &paint);
+}
+
+void onTick(HWND window) {
+    if (!playable())
+        return;
+    if (StopIfFinished(0) != 0) {
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        return;
+    }
+    HDC dc = GetDC(window);
+    drawBand(dc, playerBandLayout(), player.session.mediaPosition, player.session.mediaLength,
+             player.paused == 1);
+    ReleaseDC(window, dc);
+}
+
+void seekTo(HWND window, unsigned x) {
+    if (player.paused == 1)
+        return;
+    RECT place;
+    GetWindowRect(window, &place);
+    std::uint32_t target = 0;
+    if (!seekTarget(playerBandLayout(), player.session.mediaLength, x, target))
+        return; // a window too narrow for a track has nothing to seek with
+    SeekAndPlay(target);
+    if (player.mediaKind == kVideo)
+        MoveWindow(window, place.left, place.top, player.windowWidth, player.windowHeight, TRUE);
+}
+
+void onClick(HWND window, LPARAM lParam) {
+    if (!playable())
+        return;
+    unsigned x = LOWORD(lParam);
+    unsigned y = HIWORD(lParam);
+    switch (bandZoneAt(playerBandLayout(), x, y)) {
+    case BandZone::PlayPause:
+        player.paused = 1 - player.paused;
+        if (player.paused == 1)
+            PauseMedia();
+        else
+            ResumeMedia();
+        break; // the face changes at the next tick
+    case BandZone::Stop:
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case BandZone::Track:
+        seekTo(window, x);
+        break;
+    case BandZone::Outside:
+        break;
+    }
+}
+
+void onClose(HWND window) {
+    StopIfFinished(1);
+    RECT place;
+    GetWindowRect(window, &place);
+    writeSettingInt(kPlayerKey, placeName("Cd%d").data(), place.left);
+    writeSettingInt(kPlayerKey, placeName("Ld%d").data(), place.top);
+}
+
+void onDestroy(HWND window) {
+    setDrawingKit(0);
+    KillTimer(window, kTickTimer);
+    PostQuitMessage(0);
+}
+
+} // namespace
 
 LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        player.mainWindow = window;
-        SetWindowTextA(window, fileNameOf(player.mediaPath));
-        FitWindowToMedia(window, player.mediaPath, -1, -1);
+        return onCreate(window);
+    case WM_PAINT:
+        onPaint(window);
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        if (player.mediaKind == kPicture)
-            ShowBmpFile(dc, player.mediaPath);
-        EndPaint(window, &paint);
+    case WM_TIMER:
+        onTick(window);
         return 0;
-    }
+    case WM_LBUTTONUP:
+        onClick(window, lParam);
+        return 0;
+    case WM_CLOSE:
+        onClose(window);
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_DESTROY:
-        PostQuitMessage(0);
+        onDestroy(window);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -1,0 +1,18 @@
+#pragma once
+// VeboCALC from start to exit: platform check, drawing kit, the persisted values, the modal
+// dialog, and the values stored again.
+#include <windows.h>
+
+constexpr char kCalcKey[] = "Software\\Tessaril\\VeboCALC";
+
+// The instance whose resources hold the dialog template "VEBOCALC".
+extern HINSTANCE calcInstance;
+
+// Runs the calculator with the template of `instance`. Always returns 0, the exit code.
+int runCalculator(HINSTANCE instance);
+
+// Reads Cd, Ld, OldVal and OldMem into `startup` (creating the key on a first run).
+void loadCalcValues();
+
+// Writes the four values of `startup` in the same order: places as "%d", numbers as "%.6lf".
+void saveCalcValues();

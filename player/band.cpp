@@ -1,0 +1,52 @@
+#include "band.h"
+
+#include <algorithm>
+
+int bandTop(const BandLayout& layout) {
+    if (layout.barMode)
+        return 0;
+    return layout.windowHeight - layout.captionHeight - layout.frameHeight - layout.bandHeight;
+}
+
+int bandBottom(const BandLayout& layout) { return bandTop(layout) + layout.bandHeight - 1; }
+
+int trackRight(const BandLayout& layout) {
+    return layout.windowWidth - layout.frameWidth - 2 * layout.buttonWidth;
+}
+
+int playButtonLeft(const BandLayout& layout) {
+    return layout.windowWidth - layout.frameWidth - layout.buttonWidth;
+}
+
+int trackSpan(const BandLayout& layout) { return trackRight(layout) - 2; }
+
+int bandSplit(const BandLayout& layout, std::uint32_t position, std::uint32_t length) {
+    int span = trackSpan(layout);
+    if (span <= 0 || length == 0)
+        return 1;
+    std::uint64_t elapsed = static_cast<std::uint64_t>(span) * position / length;
+    // A position past the length (never drawn by the player) stays at the end of the track.
+    return static_cast<int>(std::min<std::uint64_t>(elapsed, static_cast<std::uint64_t>(span))) +
+           1;
+}
+
+bool seekTarget(const BandLayout& layout, std::uint32_t length, unsigned x,
+                std::uint32_t& target) {
+    int span = trackSpan(layout);
+    if (span <= 0)
+        return false;
+    std::uint64_t wanted = static_cast<std::uint64_t>(length) * x / static_cast<unsigned>(span);
+    target = static_cast<std::uint32_t>(std::min<std::uint64_t>(wanted, UINT32_MAX));
+    return true;
+}
+
+BandZone bandZoneAt(const BandLayout& layout, unsigned x, unsigned y) {
+    if (!layout.barMode && static_cast<long long>(y) < bandTop(layout))
+        return BandZone::Outside;
+    long long column = x;
+    if (column > playButtonLeft(layout))
+        return BandZone::PlayPause;
+    if (column > trackRight(layout))
+        return BandZone::Stop;
+    return BandZone::Track;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The control band along the bottom of the player's client area: progress track, STOP and
+// PLAY/PAUSE. Platform-free geometry, so that every boundary is tested natively.
+#include <cstdint>
+
+// The window measures the band is derived from, copied out of the player's state.
+struct BandLayout {
+    int windowWidth;
+    int windowHeight;
+    int frameWidth;
+    int frameHeight;
+    int captionHeight;
+    int bandHeight;
+    int buttonWidth;
+    bool barMode; // a sound file shown as a bar: the whole window is the band
+};
+
+// First client row of the band.
+int bandTop(const BandLayout& layout);
+
+// Last client row of the band.
+int bandBottom(const BandLayout& layout);
+
+// Column of the STOP button's left edge; the track lies to its left.
+int trackRight(const BandLayout& layout);
+
+// Column of the PLAY/PAUSE button's left edge.
+int playButtonLeft(const BandLayout& layout);
+
+// Columns of the track a seek and the progress can use (trackRight - 2); 0 or less when the
+// window is too narrow to have a track.
+int trackSpan(const BandLayout& layout);
+
+// Column where the elapsed (blue) part of the track ends and the rest (silver) begins. The
+// product is formed in 64 bits so that long media do not wrap; no length or no span gives 1.
+int bandSplit(const BandLayout& layout, std::uint32_t position, std::uint32_t length);
+
+// Where a click at column x of the track seeks to: length * x / span, in 64 bits, held at the
+// largest position. False when the track has no usable width: the click is then ignored.
+bool seekTarget(const BandLayout& layout, std::uint32_t length, unsigned x,
+                std::uint32_t& target);
+
+enum class BandZone {
+    Outside,   // above the band
+    Track,     // progress track: seek
+    Stop,      // STOP button: close
+    PlayPause, // PLAY/PAUSE button: pause or resume
+};
+
+// The zone of a click at client (x, y). The left column of each button belongs to the zone on
+// its left.
+BandZone bandZoneAt(const BandLayout& layout, unsigned x, unsigned y);

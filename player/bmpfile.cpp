@@ -1,0 +1,140 @@
+#include "bmpfile.h"
+
+#include <climits>
+
+namespace {
+
+std::uint32_t read32(const unsigned char* bytes) {
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+std::uint16_t read16(const unsigned char* bytes) {
+    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
+}
+
+std::int32_t readSigned32(const unsigned char* bytes) {
+    std::uint32_t value = read32(bytes);
+    // Two's complement without relying on the conversion of an out-of-range value.
+    return value <= INT32_MAX ? static_cast<std::int32_t>(value)
+                              : static_cast<std::int32_t>(value - 0x80000000u) + INT32_MIN;
+}
+
+bool knownDepth(std::uint16_t bits) {
+    switch (bits) {
+    case 1: case 2: case 4: case 8: case 16: case 24: case 32:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Bytes between the end of the info header and the colour table: the three colour masks
+// that follow a 40-byte info header in a bit-fields picture.
+std::size_t maskBytes(const BmpHeader& header) {
+    return header.compression == kBmpBitFields && header.infoSize == kBmpInfoHeaderSize ? 12 : 0;
+}
+
+std::size_t colourCountOf(const BmpHeader& header) {
+    if (header.bitsPerPixel > 8)
+        return 0;
+    std::size_t full = std::size_t{1} << header.bitsPerPixel;
+    return header.coloursUsed != 0 && header.coloursUsed <= full ? header.coloursUsed : full;
+}
+
+// How the pixels are stored; false for a compression that this depth cannot have.
+bool knownCompression(const BmpHeader& header) {
+    switch (header.compression) {
+    case kBmpUncompressed:
+        return true;
+    case kBmpRle8:
+        return header.bitsPerPixel == 8 && header.height > 0;
+    case kBmpRle4:
+        return header.bitsPerPixel == 4 && header.height > 0;
+    case kBmpBitFields:
+        return header.bitsPerPixel == 16 || header.bitsPerPixel == 32;
+    default:
+        return false;
+    }
+}
+
+// Sets rowBytes, rows and pixelBytes; false when they cannot fit in fileSize bytes.
+bool planPixels(const BmpHeader& header, std::size_t fileSize, BmpLayout& layout) {
+    layout.rows = header.height < 0 ? 0u - static_cast<std::uint32_t>(header.height)
+                                    : static_cast<std::uint32_t>(header.height);
+    if (header.compression == kBmpRle8 || header.compression == kBmpRle4) {
+        // Runs have no fixed row length; the image size bounds what is decoded.
+        layout.rowBytes = 0;
+        layout.pixelBytes = header.imageSize;
+        return header.imageSize != 0 && header.imageSize <= fileSize;
+    }
+    std::uint64_t bits = static_cast<std::uint64_t>(header.width) * header.bitsPerPixel;
+    std::uint64_t rowBytes = (bits + 31) / 32 * 4;
+    if (rowBytes > fileSize)
+        return false;
+    layout.rowBytes = static_cast<std::size_t>(rowBytes);
+    if (layout.rows > fileSize / layout.rowBytes)
+        return false;
+    layout.pixelBytes = layout.rows * layout.rowBytes;
+    return true;
+}
+
+} // namespace
+
+bool readBmpHeader(const unsigned char* bytes, std::size_t count, BmpHeader& header) {
+    if (count < kBmpHeadersSize)
+        return false;
+    header.pixelOffsetField = read32(bytes + 10);
+    header.infoSize = read32(bytes + 14);
+    header.width = readSigned32(bytes + 18);
+    header.height = readSigned32(bytes + 22);
+    header.bitsPerPixel = read16(bytes + 28);
+    header.compression = read32(bytes + 30);
+    header.imageSize = read32(bytes + 34);
+    header.coloursUsed = read32(bytes + kBmpColoursUsedOffset);
+    return header.infoSize >= kBmpInfoHeaderSize;
+}
+
+bool hasPaletteDepth(const BmpHeader& header) {
+    return header.bitsPerPixel == 1 || header.bitsPerPixel == 4 || header.bitsPerPixel == 8;
+}
+
+bool planBmpLayout(const BmpHeader& header, std::size_t fileSize, BmpLayout& layout) {
+    if (header.width <= 0 || header.height == 0 || header.height == INT32_MIN)
+        return false;
+    if (!knownDepth(header.bitsPerPixel) || !knownCompression(header))
+        return false;
+    if (fileSize < kBmpHeadersSize)
+        return false;
+    if (header.infoSize < kBmpInfoHeaderSize || header.infoSize > fileSize - kBmpFileHeaderSize)
+        return false;
+    layout.colourTableOffset = kBmpFileHeaderSize + header.infoSize + maskBytes(header);
+    layout.colourCount = colourCountOf(header);
+    // At most 14 + 2^32 + 12 + 1024 bytes so far: no overflow of a 64-bit size, and a 32-bit
+    // size cannot pass the header check above with such values.
+    std::uint64_t tableEnd = static_cast<std::uint64_t>(layout.colourTableOffset) +
+                             std::uint64_t{4} * layout.colourCount;
+    if (tableEnd > fileSize)
+        return false;
+    layout.pixelOffset = static_cast<std::size_t>(tableEnd);
+    if (header.pixelOffsetField >= tableEnd && header.pixelOffsetField < fileSize)
+        layout.pixelOffset = header.pixelOffsetField;
+    if (!planPixels(header, fileSize, layout))
+        return false;
+    return layout.pixelBytes <= fileSize - layout.pixelOffset;
+}
+
+BmpColour bmpColourAt(const unsigned char* file, const BmpLayout& layout, std::size_t index) {
+    const unsigned char* entry = file + layout.colourTableOffset + 4 * index;
+    return BmpColour{entry[2], entry[1], entry[0], entry[3]};
+}
+
+void settleColoursUsed(unsigned char* file, std::size_t fileSize, const BmpLayout& layout) {
+    if (fileSize < kBmpHeadersSize || layout.colourCount == 0)
+        return;
+    unsigned char* field = file + kBmpColoursUsedOffset;
+    if (read32(field) > layout.colourCount) {
+        for (int i = 0; i < 4; ++i)
+            field[i] = 0;
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The layout of BMP picture files: where the header, the colour table and the pixel rows lie,
+// and whether a file holds all that its header declares. Platform-free, so that it can run
+// under the sanitizers and the fuzzer.
+#include <cstddef>
+#include <cstdint>
+
+constexpr std::size_t kBmpFileHeaderSize = 14;
+constexpr std::size_t kBmpInfoHeaderSize = 40; // the smallest info header with these fields
+constexpr std::size_t kBmpHeadersSize = kBmpFileHeaderSize + kBmpInfoHeaderSize;
+constexpr std::size_t kBmpColoursUsedOffset = 46;
+constexpr std::size_t kBmpMaxColours = 256;
+
+// Compression values of the info header.
+constexpr std::uint32_t kBmpUncompressed = 0;
+constexpr std::uint32_t kBmpRle8 = 1;
+constexpr std::uint32_t kBmpRle4 = 2;
+constexpr std::uint32_t kBmpBitFields = 3;
+
+// The fields of the two headers that decide the layout (little-endian in the file).
+struct BmpHeader {
+    std::uint32_t pixelOffsetField; // offset 10
+    std::uint32_t infoSize;         // 14
+    std::int32_t width;             // 18
+    std::int32_t height;            // 22; negative for rows stored top-down
+    std::uint16_t bitsPerPixel;     // 28
+    std::uint32_t compression;      // 30
+    std::uint32_t imageSize;        // 34
+    std::uint32_t coloursUsed;      // 46
+};
+
+// Reads the headers from the first count bytes of a file. False when fewer than 54 bytes are
+// given or the info header is smaller than 40 bytes (an OS/2 core header stores its width and
+// height in 16 bits, so these offsets would not hold them).
+bool readBmpHeader(const unsigned char* bytes, std::size_t count, BmpHeader& header);
+
+// 2, 16 or 256 colours: the depths that are shown through a palette.
+bool hasPaletteDepth(const BmpHeader& header);
+
+// Where the parts of a picture lie in its file, all offsets from the start of the file.
+struct BmpLayout {
+    std::size_t colourTableOffset; // right after the info header
+    std::size_t colourCount;       // entries of the table (none above 8 bits per pixel)
+    std::size_t pixelOffset;
+    std::size_t rowBytes; // one row padded to 4 bytes (0 for run-length pixels)
+    std::size_t rows;     // the height's magnitude
+    std::size_t pixelBytes;
+};
+
+// Plans the layout of a file of fileSize bytes whose headers are header. The colour table
+// follows the info header and holds the colours-used count when that is nonzero and not above
+// 2 to the bits per pixel, else 2 to the bits per pixel. The pixels start at the file header's
+// pixel offset when that lies in the file at or after the colour table, else right after the
+// table. False, with layout unspecified, when the file does not hold the headers, the table
+// and the pixels they declare, or declares a size or form that no picture has: width or
+// height zero, negative width, an unknown depth or compression, or a pixel size that
+// overflows.
+bool planBmpLayout(const BmpHeader& header, std::size_t fileSize, BmpLayout& layout);
+
+struct BmpColour {
+    unsigned char red;
+    unsigned char green;
+    unsigned char blue;
+    unsigned char reserved;
+};
+
+// Entry index (below layout.colourCount) of the colour table of a planned file; the table
+// stores blue, green, red and a reserved byte.
+BmpColour bmpColourAt(const unsigned char* file, const BmpLayout& layout, std::size_t index);
+
+// Clears a colours-used field that the layout did not accept (more colours than the depth
+// has), so that whatever reads the headers next takes no more entries than the table holds.
+void settleColoursUsed(unsigned char* file, std::size_t fileSize, const BmpLayout& layout);

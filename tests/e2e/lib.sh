@@ -1,0 +1,57 @@
+# Shared steps of the end-to-end scripts: the build tree's Wine session, starting a program
+# and waiting for conditions with generous limits.
+#   source lib.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source_dir=$2
+session=$build/wine
+"$source_dir/tools/wine-session" start "$session" "$build/tests/win32/wine_idle.exe"
+eval "$("$source_dir/tools/wine-session" env "$session")"
+winctl=$build/tests/win32/winctl.exe
+work=$(mktemp -d "$build/e2e.XXXXXX")
+programs=()
+# A failing check must not leave a program running (and holding the test's output open).
+cleanup() {
+    for pid in "${programs[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Starts a Windows program in the background; its pid goes to $pid.
+start() {
+    wine "$@" </dev/null &
+    pid=$!
+    programs+=("$pid")
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The Windows path of a Linux file.
+winpath() { command winepath -w "$1" 2>/dev/null; }
+
+# Waits up to $2 seconds for the background process $1 to end; its exit code goes to $exit_code.
+wait_exit() {
+    local pid=$1 limit=$(($(date +%s) + $2))
+    while kill -0 "$pid" 2>/dev/null; do
+        [ "$(date +%s)" -lt "$limit" ] || fail "process $pid still running after $2 s"
+        sleep 0.1
+    done
+    exit_code=0
+    wait "$pid" || exit_code=$?
+}
+
+# A REG_SZ value of the registry of the prefix, or "(missing)".
+reg_value() {
+    local out
+    out=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r') || {
+        echo "(missing)"
+        return
+    }
+    awk -v name="$2" '$1 == name && $2 == "REG_SZ" { sub(/^[^R]*REG_SZ[ \t]*/, ""); print; exit }' \
+        <<<"$out"
+}

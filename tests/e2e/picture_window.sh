@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The real VeboWAVE.exe as a picture viewer: an 8-bit picture opens a centred window whose
+# client area is the picture at full size, pixel for pixel; a picture whose header declares
+# more than the file holds keeps the start size and stays white. Screenshots of both windows
+# are kept in the build tree (tests/e2e/picture_window*.bmp, and .png where ImageMagick is).
+source "$(dirname "$0")/lib.sh" "$@"
+exe=$build/player/VeboWAVE.exe
+probe=$build/tests/e2e/picture_probe.exe
+shots=$build/tests/e2e
+key='HKCU\Software\Tessaril\VeboWAVE'
+
+# Shows $1, has the probe check its window ($3: picture or start) and keep a screenshot in
+# $2.bmp; closes it and expects exit code 0.
+show_and_check() {
+    local picture=$1 shot=$2
+    # No saved place (centred) and the start place (0, 0).
+    wine reg delete "$key" /f >/dev/null 2>&1 || true
+    wine "$exe" "$(winpath "$picture")" &
+    local pid=$!
+    wine "$probe" check "$(basename "$picture")" 60 "$(winpath "$shot.bmp")" "$3" || {
+        wine "$winctl" close WINWAVE >/dev/null 2>&1 || true
+        fail "window of $(basename "$picture")"
+    }
+    if command -v import >/dev/null; then
+        import -display "$DISPLAY" -window root "$shot.png" || true
+    fi
+    wine "$winctl" close WINWAVE >/dev/null
+    wait_exit "$pid" 60
+    [ "$exit_code" -eq 0 ] || fail "exit code $exit_code after closing $(basename "$picture")"
+}
+
+wine "$probe" write "$(winpath "$work/rings.bmp")" || fail "cannot write the test picture"
+show_and_check "$work/rings.bmp" "$shots/picture_window" picture
+
+# 30000 rows declared, a few present: the window keeps its start size and draws nothing.
+cp "$work/rings.bmp" "$work/damaged.bmp"
+printf '\x30\x75\x00\x00' | dd of="$work/damaged.bmp" bs=1 seek=22 conv=notrunc status=none
+show_and_check "$work/damaged.bmp" "$shots/picture_window_damaged" start
+echo "picture window: all checks passed"

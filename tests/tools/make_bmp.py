@@ -1,0 +1,65 @@
+#!/usr/bin/env python3
+"""Writes the seed pictures of the BMP fuzz target: one small file of each layout.
+
+Usage: python3 tests/tools/make_bmp.py [OUTPUT_DIR]   (default: tests/fuzz/corpus/bmp)
+Rerunning it reproduces the committed seeds byte for byte.
+"""
+
+import pathlib
+import struct
+import sys
+
+
+def stride(width, bits):
+    return (width * bits + 31) // 32 * 4
+
+
+def bmp(width, height, bits, *, info_size=40, compression=0, colours_used=None,
+        table=None, gap=0, offset=None, pixels=None, image_size=0):
+    rows = abs(height)
+    if table is None:
+        count = colours_used or (1 << bits if bits <= 8 else 0)
+        table = [(i * 37 % 251, 255 - i % 256, i * 5 % 200, 0) for i in range(count)]
+    if pixels is None:
+        row_length = stride(width, bits)
+        pixels = bytes((x * 7 + y * 3) % 256 for y in range(rows) for x in range(row_length))
+    info = struct.pack('<IiiHHIIiiII', info_size, width, height, 1, bits, compression,
+                       image_size, 2835, 2835, colours_used or 0, 0)
+    info += bytes(info_size - 40)
+    colour_table = b''.join(struct.pack('<BBBB', b, g, r, x) for (r, g, b, x) in table)
+    pixel_offset = 14 + info_size + len(colour_table) + gap
+    total = pixel_offset + len(pixels)
+    header = struct.pack('<2sIHHI', b'BM', total, 0, 0,
+                         pixel_offset if offset is None else offset)
+    return header + info + colour_table + b'\xee' * gap + pixels
+
+
+SEEDS = {
+    'mono_8x2.bmp': bmp(8, 2, 1),
+    'vga16_5x3.bmp': bmp(5, 3, 4),
+    'grey256_3x3.bmp': bmp(3, 3, 8),
+    'topdown_4x-3.bmp': bmp(4, -3, 4),
+    'used16_of_256.bmp': bmp(4, 2, 8, colours_used=16),
+    'used_above_depth.bmp': bmp(8, 1, 1, colours_used=9, table=[(0, 0, 0, 0), (255, 255, 255, 0)]),
+    'reserved_flags.bmp': bmp(8, 1, 1, table=[(10, 20, 30, 1), (40, 50, 60, 4)]),
+    'gap_before_pixels.bmp': bmp(4, 2, 4, gap=6),
+    'v5_header.bmp': bmp(4, 2, 4, info_size=124),
+    'rle8.bmp': bmp(4, 2, 8, compression=1, image_size=8,
+                    pixels=bytes([4, 1, 0, 0, 4, 2, 0, 1])),
+    'true_colour_2x2.bmp': bmp(2, 2, 24),
+    'bitfields_16.bmp': bmp(2, 2, 16, compression=3, gap=12),
+    'cut_short.bmp': bmp(4, 4, 8)[:1100],
+    'offset_past_end.bmp': bmp(4, 2, 1, offset=0x7FFFFFFF),
+}
+
+
+def main():
+    out = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else
+                       pathlib.Path(__file__).resolve().parents[1] / 'fuzz' / 'corpus' / 'bmp')
+    out.mkdir(parents=True, exist_ok=True)
+    for name, data in SEEDS.items():
+        (out / name).write_bytes(data)
+
+
+if __name__ == '__main__':
+    main()

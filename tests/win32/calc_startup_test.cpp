@@ -1,0 +1,246 @@
+// runCalculator in this process, through the real registry of the prefix (sandboxed per
+// process): the four values read before the dialog and written after it.
+#include "calc_driver.h"
+#include "dialog.h"
+#include "keypad.h"
+#include "registry_sandbox.h"
+#include "startup.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <string>
+
+namespace {
+
+BOOL WINAPI silentBeep(UINT) { return TRUE; }
+
+std::string stored(const char* name) {
+    std::string text;
+    return registryReadText(kCalcKey, name, text) ? text : "(missing)";
+}
+
+std::string shownText() {
+    char text[100] = "";
+    displayText(calc, text, sizeof text);
+    return text;
+}
+
+class CalcStartup : public ::testing::Test {
+  protected:
+    void SetUp() override { keyBeep = silentBeep; }
+    void TearDown() override { keyBeep = MessageBeep; }
+
+    // One run of the program; `act` sees the dialog once it is up and must end it.
+    int run(std::function<void(HWND)> act) {
+        DialogScript script;
+        script.act = std::move(act);
+        int code = static_cast<int>(
+            driveDialog(script, [] { return runCalculator(GetModuleHandleA(nullptr)); }));
+        EXPECT_TRUE(script.acted);
+        EXPECT_FALSE(script.timedOut);
+        return code;
+    }
+    static void type(HWND dialog, const char* keys) {
+        for (const char* k = keys; *k != '\0'; ++k) {
+            int id = *k == '/' ? kIdDivide : *k == '=' ? kIdEquals : kIdDigit0 + (*k - '0');
+            clickKey(dialog, id);
+        }
+    }
+    static void end(HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }
+    static RECT frame(HWND dialog) {
+        RECT r = {};
+        GetWindowRect(dialog, &r);
+        return r;
+    }
+
+    RegistrySandbox sandbox;
+};
+
+} // namespace
+
+TEST_F(CalcStartup, FirstRunWithoutTheKeyPlacesAt100AndStoresAllFourValues) {
+    ASSERT_FALSE(registryHasKey(kCalcKey));
+    RECT place = {};
+    double accum = -1, memory = -1;
+    int code = run([&](HWND d) {
+        place = frame(d);
+        accum = calc.Accum;
+        memory = calc.Memory;
+        end(d);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(place.left, 100);
+    EXPECT_EQ(place.top, 100);
+    EXPECT_EQ(accum, 0.0);
+    EXPECT_EQ(memory, 0.0);
+    EXPECT_EQ(stored("Cd"), "100");
+    EXPECT_EQ(stored("Ld"), "100");
+    EXPECT_EQ(stored("OldVal"), "0.000000");
+    EXPECT_EQ(stored("OldMem"), "0.000000");
+}
+
+TEST_F(CalcStartup, StoredPlacesAreTruncatedTowardZero) {
+    registryWriteText(kCalcKey, "Cd", "250.9");
+    registryWriteText(kCalcKey, "Ld", "-30.7");
+    RECT place = {};
+    run([&](HWND d) {
+        place = frame(d);
+        end(d);
+    });
+    EXPECT_EQ(place.left, 250);
+    EXPECT_EQ(place.top, -30);
+    EXPECT_EQ(stored("Cd"), "250");
+    EXPECT_EQ(stored("Ld"), "-30");
+}
+
+TEST_F(CalcStartup, NegativePlaceIsRestoredAndStoredAgain) {
+    registryWriteText(kCalcKey, "Cd", "-30");
+    registryWriteText(kCalcKey, "Ld", "20");
+    RECT place = {};
+    run([&](HWND d) {
+        place = frame(d);
+        end(d);
+    });
+    EXPECT_EQ(place.left, -30);
+    EXPECT_EQ(place.top, 20);
+    EXPECT_EQ(stored("Cd"), "-30");
+}
+
+TEST_F(CalcStartup, PlaceBeyondTheScreenIsStoredAsCorrected) {
+    registryWriteText(kCalcKey, "Cd", "5000");
+    registryWriteText(kCalcKey, "Ld", "4000");
+    RECT place = {};
+    run([&](HWND d) {
+        place = frame(d);
+        end(d);
+    });
+    EXPECT_EQ(place.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(place.bottom, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(stored("Cd"), std::to_string(place.left));
+    EXPECT_EQ(stored("Ld"), std::to_string(place.top));
+}
+
+TEST_F(CalcStartup, LettersAsTheValueRestoreZero) {
+    registryWriteText(kCalcKey, "OldVal", "letters");
+    registryWriteText(kCalcKey, "OldMem", "abc");
+    double accum = -1, memory = -1;
+    run([&](HWND d) {
+        accum = calc.Accum;
+        memory = calc.Memory;
+        end(d);
+    });
+    EXPECT_EQ(accum, 0.0);
+    EXPECT_EQ(memory, 0.0);
+    EXPECT_EQ(stored("OldVal"), "0.000000");
+}
+
+TEST_F(CalcStartup, OneThirdIsStoredToSixDecimalsAndShownAtTheNextStart) {
+    run([&](HWND d) {
+        type(d, "1/3=");
+        end(d);
+    });
+    EXPECT_EQ(stored("OldVal"), "0.333333");
+    std::string shown;
+    double accum = 0;
+    run([&](HWND d) {
+        accum = calc.Accum;
+        shown = shownText();
+        end(d);
+    });
+    EXPECT_EQ(accum, 0.333333);
+    EXPECT_EQ(shown, "       0.333333");
+}
+
+TEST_F(CalcStartup, MemoryIsStoredAndRestored) {
+    run([&](HWND d) {
+        type(d, "25");
+        clickKey(d, kIdMemoryAdd);
+        end(d);
+    });
+    EXPECT_EQ(stored("OldMem"), "25.000000");
+    EXPECT_EQ(stored("OldVal"), "0.000000"); // 25 was still being typed
+    std::string indicator;
+    run([&](HWND d) {
+        indicator = paintedIndicator(d);
+        end(d);
+    });
+    EXPECT_EQ(indicator, "M");
+}
+
+TEST_F(CalcStartup, TinyValuesAreRestoredAsZero) {
+    run([&](HWND d) {
+        type(d, "1/3000000=");
+        end(d);
+    });
+    EXPECT_EQ(stored("OldVal"), "0.000000");
+    double accum = -1;
+    run([&](HWND d) {
+        accum = calc.Accum;
+        end(d);
+    });
+    EXPECT_EQ(accum, 0.0);
+}
+
+TEST_F(CalcStartup, ValuesAreWrittenEvenWhenNothingChanged) {
+    registryWriteText(kCalcKey, "OldVal", "7");
+    registryWriteText(kCalcKey, "Cd", "+40");
+    run([&](HWND d) { end(d); });
+    EXPECT_EQ(stored("OldVal"), "7.000000");
+    EXPECT_EQ(stored("Cd"), "40");
+}
+
+TEST_F(CalcStartup, WhenTheDialogCannotBeMadeTheValuesReadAreWrittenBackAndExitIsZero) {
+    registryWriteText(kCalcKey, "Cd", "5000");
+    registryWriteText(kCalcKey, "OldVal", "2.5");
+    // kernel32 holds no dialog template VEBOCALC.
+    EXPECT_EQ(runCalculator(GetModuleHandleA("kernel32.dll")), 0);
+    EXPECT_EQ(stored("Cd"), "5000");
+    EXPECT_EQ(stored("Ld"), "100");
+    EXPECT_EQ(stored("OldVal"), "2.500000");
+    EXPECT_EQ(stored("OldMem"), "0.000000");
+}
+
+TEST_F(CalcStartup, StartRemembersTheInstanceItWasGiven) {
+    runCalculator(GetModuleHandleA("kernel32.dll"));
+    EXPECT_EQ(calcInstance, GetModuleHandleA("kernel32.dll"));
+}
+
+// The stored texts themselves, without a dialog.
+TEST_F(CalcStartup, LargestValuesAreStoredWholeAndReadBack) {
+    loadCalcValues();
+    startup.OldVal = -DBL_MAX;
+    startup.OldMem = DBL_MAX;
+    saveCalcValues();
+    EXPECT_EQ(stored("OldVal").size(), 317u);
+    EXPECT_EQ(stored("OldMem").size(), 316u);
+    startup = {};
+    loadCalcValues();
+    EXPECT_EQ(startup.OldVal, -DBL_MAX);
+    EXPECT_EQ(startup.OldMem, DBL_MAX);
+}
+
+TEST_F(CalcStartup, ValuesThatAreNotFiniteComeBackAsZero) {
+    loadCalcValues();
+    startup.OldVal = HUGE_VAL;
+    startup.OldMem = std::nan("");
+    saveCalcValues();
+    startup.OldVal = 1;
+    startup.OldMem = 1;
+    loadCalcValues();
+    EXPECT_EQ(startup.OldVal, 0.0);
+    EXPECT_EQ(startup.OldMem, 0.0);
+}
+
+TEST_F(CalcStartup, PlacesBeyondTheIntRangeAreClampedNotUndefined) {
+    registryWriteText(kCalcKey, "Cd", "1e30");
+    registryWriteText(kCalcKey, "Ld", "-1e30");
+    loadCalcValues();
+    EXPECT_EQ(startup.WinX, INT_MAX);
+    EXPECT_EQ(startup.WinY, INT_MIN);
+}

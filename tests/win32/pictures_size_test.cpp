@@ -1,0 +1,192 @@
+#include "pictures_support.h"
+
+#include "pictures.h"
+#include "placement.h"
+#include "startup.h"
+#include "state.h"
+
+#include <gtest/gtest.h>
+
+using testbmp::Bytes;
+using testbmp::Picture;
+
+namespace {
+
+LRESULT CALLBACK plainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A hidden window with the player's frame and start size, for a picture.
+class PictureWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        player = {};
+        player.instance = GetModuleHandleA(nullptr);
+        player.mediaKind = kPicture;
+        setStartGeometry();
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = plainWindowProc;
+        windowClass.hInstance = player.instance;
+        windowClass.lpszClassName = "PICTURESIZETEST";
+        RegisterClassA(&windowClass);
+        window = CreateWindowExA(0, "PICTURESIZETEST", "", WS_POPUP | WS_CAPTION | WS_SYSMENU, 5,
+                                 7, player.windowWidth, player.windowHeight, nullptr, nullptr,
+                                 player.instance, nullptr);
+        ASSERT_NE(window, nullptr);
+        player.mainWindow = window;
+        GetWindowRect(window, &startPlace);
+    }
+    void TearDown() override {
+        DestroyWindow(window);
+        player = {};
+    }
+
+    SIZE clientSize() const {
+        RECT client;
+        GetClientRect(window, &client);
+        return {client.right, client.bottom};
+    }
+    RECT place() const {
+        RECT outer;
+        GetWindowRect(window, &outer);
+        return outer;
+    }
+    void expectStartPlaceAndSize() const {
+        RECT now = place();
+        EXPECT_EQ(now.left, startPlace.left);
+        EXPECT_EQ(now.top, startPlace.top);
+        EXPECT_EQ(now.right, startPlace.right);
+        EXPECT_EQ(now.bottom, startPlace.bottom);
+        EXPECT_EQ(clientSize().cx, 128);
+        EXPECT_EQ(clientSize().cy, 128);
+    }
+
+    HWND window = nullptr;
+    RECT startPlace = {};
+    BoxRecorder boxes;
+};
+
+Bytes trueColour(int width, int height) {
+    Picture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.bitsPerPixel = 24;
+    picture.pixels.assign(testbmp::rowBytes(width, 24) * static_cast<std::size_t>(height), 0x40);
+    return testbmp::fileOf(picture);
+}
+
+} // namespace
+
+TEST_F(PictureWindow, ClientAreaIsExactlyThePictureAndTheWindowIsCentred) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(200, 100, 8)));
+    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+    EXPECT_EQ(player.windowWidth, 206);
+    EXPECT_EQ(player.windowHeight, 106 + GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(clientSize().cx, 200);
+    EXPECT_EQ(clientSize().cy, 100);
+    RECT outer = place();
+    EXPECT_EQ(outer.left, GetSystemMetrics(SM_CXSCREEN) / 2 - 206 / 2);
+    EXPECT_EQ(outer.top, GetSystemMetrics(SM_CYSCREEN) / 2 - player.windowHeight / 2);
+    EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(PictureWindow, SavedPlaceIsTakenOnEachAxisOnItsOwn) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(50, 40, 4)));
+    FitWindowToMedia(window, file.path.c_str(), 40, -1);
+    EXPECT_EQ(place().left, 40);
+    EXPECT_EQ(place().top, GetSystemMetrics(SM_CYSCREEN) / 2 - player.windowHeight / 2);
+    FitWindowToMedia(window, file.path.c_str(), -1, 30);
+    EXPECT_EQ(place().left, GetSystemMetrics(SM_CXSCREEN) / 2 - player.windowWidth / 2);
+    EXPECT_EQ(place().top, 30);
+    EXPECT_EQ(clientSize().cx, 50);
+    EXPECT_EQ(clientSize().cy, 40);
+}
+
+TEST_F(PictureWindow, TopDownPictureIsSizedByItsHeightsMagnitude) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(60, -45, 1)));
+    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+    EXPECT_EQ(clientSize().cx, 60);
+    EXPECT_EQ(clientSize().cy, 45);
+}
+
+TEST_F(PictureWindow, ReadOnlyPictureIsSized) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(70, 30, 8)));
+    ASSERT_TRUE(SetFileAttributesA(file.path.c_str(), FILE_ATTRIBUTE_READONLY));
+    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+    EXPECT_EQ(clientSize().cx, 70);
+    EXPECT_EQ(clientSize().cy, 30);
+}
+
+TEST_F(PictureWindow, TrueColourPictureIsSizedThoughItIsNotShown) {
+    TempFile file(trueColour(90, 35));
+    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+    EXPECT_EQ(clientSize().cx, 90);
+    EXPECT_EQ(clientSize().cy, 35);
+}
+
+TEST_F(PictureWindow, DamagedHeaderKeepsTheStartPlaceAndSize) {
+    Bytes bytes = testbmp::fileOf(testbmp::patterned(20, 20, 8));
+    testbmp::put32(bytes, 22, 30000); // rows the file does not have
+    TempFile file(bytes);
+    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+    expectStartPlaceAndSize();
+}
+
+TEST_F(PictureWindow, HeaderCutShortKeepsTheStartPlaceAndSize) {
+    Bytes whole = testbmp::fileOf(testbmp::patterned(20, 20, 8));
+    TempFile file(Bytes(whole.begin(), whole.begin() + 26));
+    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+    expectStartPlaceAndSize();
+}
+
+TEST_F(PictureWindow, MissingOrEmptyFileKeepsTheStartPlaceAndSizeWithoutABox) {
+    FitWindowToMedia(window, missingPath().c_str(), -1, -1);
+    expectStartPlaceAndSize();
+    TempFile empty({});
+    FitWindowToMedia(window, empty.path.c_str(), -1, -1);
+    expectStartPlaceAndSize();
+    EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(PictureWindow, PictureWiderThanAWindowCanBeKeepsTheStartSize) {
+    Picture picture = testbmp::patterned(8, 1, 1);
+    picture.width = 40000; // one row of 5000 bytes: a real, if absurd, picture
+    picture.pixels.assign(testbmp::rowBytes(40000, 1), 0);
+    TempFile file(testbmp::fileOf(picture));
+    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+    expectStartPlaceAndSize();
+}
+
+TEST(PictureSize, ReadsWidthAndHeightFromTheHeader) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(123, -45, 4)));
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(readPictureSize(file.path.c_str(), width, height));
+    EXPECT_EQ(width, 123);
+    EXPECT_EQ(height, 45);
+}
+
+TEST(PictureSize, FileShortOfItsPixelsHasNoSizeAndLeavesTheOutputs) {
+    Bytes bytes = testbmp::fileOf(testbmp::patterned(16, 16, 8));
+    bytes.pop_back();
+    TempFile file(bytes);
+    int width = -5;
+    int height = -6;
+    EXPECT_FALSE(readPictureSize(file.path.c_str(), width, height));
+    EXPECT_EQ(width, -5);
+    EXPECT_EQ(height, -6);
+}
+
+TEST(PictureSize, FileThatAnotherProgramHasOpenForWritingIsSized) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(11, 12, 8)));
+    HANDLE writer = CreateFileA(file.path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    int width = 0;
+    int height = 0;
+    EXPECT_TRUE(readPictureSize(file.path.c_str(), width, height));
+    CloseHandle(writer);
+    EXPECT_EQ(width, 11);
+    EXPECT_EQ(height, 12);
+}
