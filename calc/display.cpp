@@ -9,13 +9,16 @@
 
 namespace {
 
-constexpr int kTextTop = 8;
-constexpr int kTextMargin = 16; // 8 pixels on either side of the text's box
+// The text keeps 8 pixels from the panel's top and right edges; its box is the panel less 8
+// pixels on every side.
+constexpr int kTextInset = 8;
 constexpr int kDisplayHeightDivisor = 1;
 constexpr int kDisplayColumns = 17;
 constexpr std::size_t kDisplayTextArea = 100;
 
-bool isKitIndex(int index) { return index >= 0 && index < kKitSize; }
+bool isKitIndex(int index) {
+    return index >= 0 && index < kKitSize;
+}
 
 bool paintsDisplay(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != static_cast<UINT>(kIdDisplay))
@@ -75,12 +78,12 @@ int drawDisplayText(HDC dc, const char* text, int heightDivisor, int columns, in
     int length = static_cast<int>(std::strlen(text));
     SIZE extent = {};
     GetTextExtentPoint32A(dc, text, length, &extent);
-    int x = availableWidth + 8 - extent.cx;
+    int x = availableWidth + kTextInset - extent.cx;
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
     SetTextColor(dc, drawingKit.colour[colour]);
     SetBkMode(dc, TRANSPARENT);
-    TextOutA(dc, x, kTextTop, text, length);
+    TextOutA(dc, x, kTextInset, text, length);
     SetBkMode(dc, OPAQUE);
     SetROP2(dc, R2_COPYPEN);
     SelectObject(dc, previous);
@@ -99,5 +102,5 @@ void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item) {
     std::array<char, kDisplayTextArea> text{};
     displayText(calc, text.data(), text.size());
     drawDisplayText(dc, text.data(), kDisplayHeightDivisor, kDisplayColumns, kGreen,
-                    box.right - kTextMargin, box.bottom - kTextMargin);
+                    box.right - 2 * kTextInset, box.bottom - 2 * kTextInset);
 }

@@ -3,11 +3,11 @@
 #include "dialog.h"
 #include "drawkit.h"
 #include "keypad.h"
+#include "numtext.h"
 #include "settings.h"
 #include "text.h"
 
 #include <array>
-#include <cstdio>
 
 HINSTANCE calcInstance = nullptr;
 
@@ -25,9 +25,11 @@ bool supportedPlatform() {
            version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
+// "%.6lf", except that an overflowed value is written as a text that reads back as the same
+// infinity: "inf" would come back as 0 (or "1.#INF00" as 1) and hide the overflow.
 void writeNumber(const char* name, double value) {
     SettingText text{};
-    std::snprintf(text.data(), text.size(), "%.6lf", value);
+    formatFixed6(value, text.data(), text.size());
     writeSetting(kCalcKey, name, text.data());
 }
 

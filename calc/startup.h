@@ -14,5 +14,6 @@ int runCalculator(HINSTANCE instance);
 // Reads Cd, Ld, OldVal and OldMem into `startup` (creating the key on a first run).
 void loadCalcValues();
 
-// Writes the four values of `startup` in the same order: places as "%d", numbers as "%.6lf".
+// Writes the four values of `startup` in the same order: places as "%d", numbers as "%.6lf"
+// (an infinity or NaN as a text that reads back as infinity).
 void saveCalcValues();

@@ -22,7 +22,13 @@ std::int32_t readSigned32(const unsigned char* bytes) {
 
 bool knownDepth(std::uint16_t bits) {
     switch (bits) {
-    case 1: case 2: case 4: case 8: case 16: case 24: case 32:
+    case 1:
+    case 2:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
         return true;
     default:
         return false;

@@ -11,9 +11,9 @@ namespace {
 
 constexpr int kFileNotFound = 2;
 
-// What the end test remembers from the previous poll: some devices (the AVI player of Wine)
-// stop one unit short of the length, so a position that stands still while the user has not
-// paused makes the poll ask whether the device has stopped by itself.
+// What the end test remembers from the previous poll. The AVI player of Wine stops at the
+// last frame, whose position is one unit short of the length, so a position that stands
+// still there while the user has not paused makes the poll ask whether the device stopped.
 struct PollMemory {
     bool known;
     DWORD position;
@@ -48,11 +48,12 @@ void prepareVideoOpen() {
     media.videoOpen.lpstrElementName = media.videoPath;
 }
 
-bool stoppedByItself(MCI_STATUS_PARMS& status) {
-    bool stoodStill =
-        lastPoll.known && lastPoll.position == session().mediaPosition && player.paused == 0;
-    lastPoll = {true, session().mediaPosition};
-    if (!stoodStill)
+// Called only while the position is short of the length.
+bool stoppedAtTheLastUnit(MCI_STATUS_PARMS& status) {
+    DWORD position = session().mediaPosition;
+    bool stoodStill = lastPoll.known && lastPoll.position == position && player.paused == 0;
+    lastPoll = {true, position};
+    if (!stoodStill || position + 1 != session().mediaLength)
         return false;
     status.dwItem = MCI_STATUS_MODE;
     status.dwReturn = 0;
@@ -156,7 +157,7 @@ int StopIfFinished(int force) {
     status.dwItem = MCI_STATUS_POSITION;
     send(MCI_STATUS, kStatusFlags, status);
     media.mediaPosition = status.dwReturn;
-    if (media.mediaPosition < media.mediaLength && force == 0 && !stoppedByItself(status))
+    if (media.mediaPosition < media.mediaLength && force == 0 && !stoppedAtTheLastUnit(status))
         return 0;
     send(MCI_STOP, kWaitFlags, media.generic);
     send(MCI_CLOSE, kWaitFlags, media.generic);

@@ -78,7 +78,9 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
-bool expired(DWORD limit) { return static_cast<LONG>(GetTickCount() - limit) > 0; }
+bool expired(DWORD limit) {
+    return static_cast<LONG>(GetTickCount() - limit) > 0;
+}
 
 HWND waitForWindow(const char* title, DWORD limit) {
     for (;;) {
@@ -129,7 +131,8 @@ int countWrong(const Grab& client, bool startSize) {
     int wrong = 0;
     for (int y = 0; y < client.height; ++y) {
         for (int x = 0; x < client.width; ++x) {
-            testbmp::Rgb colour = startSize ? testbmp::Rgb{255, 255, 255} : rampColour(ringIndex(x, y));
+            testbmp::Rgb colour =
+                startSize ? testbmp::Rgb{255, 255, 255} : rampColour(ringIndex(x, y));
             wrong += client.at(x, y) != RGB(colour.red, colour.green, colour.blue);
         }
     }
@@ -142,7 +145,8 @@ bool saveShot(const Grab& grab, const char* path) {
     picture.height = -grab.height;
     picture.bitsPerPixel = 24;
     picture.pixels = testbmp::packRows(grab.width, grab.height, 24, true, [&grab](int x, int y) {
-        return static_cast<std::uint32_t>(grab.pixels[static_cast<std::size_t>(y) * grab.width + x]);
+        return static_cast<std::uint32_t>(
+            grab.pixels[static_cast<std::size_t>(y) * grab.width + x]);
     });
     testbmp::Bytes bytes = testbmp::fileOf(picture);
     FILE* out = std::fopen(path, "wb");
@@ -168,8 +172,8 @@ int checkWindow(const char* title, double seconds, const char* shot, bool startS
     GetClientRect(window, &client);
     if (client.right != width || client.bottom != height)
         return fail("client area " + std::to_string(client.right) + " by " +
-                    std::to_string(client.bottom) + ", expected " + std::to_string(width) +
-                    " by " + std::to_string(height));
+                    std::to_string(client.bottom) + ", expected " + std::to_string(width) + " by " +
+                    std::to_string(height));
     RECT outer = {};
     GetWindowRect(window, &outer);
     int outerWidth = width + 6;
@@ -180,9 +184,8 @@ int checkWindow(const char* title, double seconds, const char* shot, bool startS
     int left = startSize ? 0 : GetSystemMetrics(SM_CXSCREEN) / 2 - outerWidth / 2;
     int top = startSize ? 0 : GetSystemMetrics(SM_CYSCREEN) / 2 - outerHeight / 2;
     if (outer.left != left || outer.top != top)
-        return fail("window at (" + std::to_string(outer.left) + ", " +
-                    std::to_string(outer.top) + "), expected (" + std::to_string(left) + ", " +
-                    std::to_string(top) + ")");
+        return fail("window at (" + std::to_string(outer.left) + ", " + std::to_string(outer.top) +
+                    "), expected (" + std::to_string(left) + ", " + std::to_string(top) + ")");
     // The first paint may still be on its way: wait until the screen shows it.
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
@@ -193,8 +196,8 @@ int checkWindow(const char* title, double seconds, const char* shot, bool startS
             break;
         Sleep(50);
     } while (!expired(limit));
-    Grab whole = grabScreen(outer.left, outer.top, outer.right - outer.left,
-                            outer.bottom - outer.top);
+    Grab whole =
+        grabScreen(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
     if (!saveShot(whole, shot))
         return fail(std::string("cannot write ") + shot);
     if (wrong != 0)

@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(layout.pixelOffset <= size && layout.pixelBytes <= size - layout.pixelOffset);
     if (layout.rowBytes != 0) {
         require(layout.pixelBytes == layout.rows * layout.rowBytes);
-        require(layout.rowBytes * 8 >= static_cast<std::uint64_t>(header.width) *
-                                           header.bitsPerPixel);
+        require(layout.rowBytes * 8 >=
+                static_cast<std::uint64_t>(header.width) * header.bitsPerPixel);
     }
 
     readAll(file.data() + kBmpFileHeaderSize, header.infoSize);

@@ -56,8 +56,9 @@ inline Bytes fileOf(const Picture& picture) {
     out[0] = 'B';
     out[1] = 'M';
     put32(out, 2, static_cast<std::uint32_t>(out.size()));
-    put32(out, 10, picture.pixelOffsetPointsAtPixels ? static_cast<std::uint32_t>(pixelOffset)
-                                                     : picture.pixelOffsetField);
+    put32(out, 10,
+          picture.pixelOffsetPointsAtPixels ? static_cast<std::uint32_t>(pixelOffset)
+                                            : picture.pixelOffsetField);
     put32(out, 14, picture.infoSize);
     put32(out, 18, static_cast<std::uint32_t>(picture.width));
     put32(out, 22, static_cast<std::uint32_t>(picture.height));
@@ -95,7 +96,8 @@ Bytes packRows(std::int32_t width, std::int32_t rows, int bits, bool topDown, Va
             } else {
                 int perByte = 8 / bits;
                 int shift = 8 - bits * (x % perByte + 1);
-                row[x / perByte] |= static_cast<std::uint8_t>((value & ((1u << bits) - 1)) << shift);
+                row[x / perByte] |=
+                    static_cast<std::uint8_t>((value & ((1u << bits) - 1)) << shift);
             }
         }
     }

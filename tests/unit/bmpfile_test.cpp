@@ -170,8 +170,8 @@ TEST(BmpPixelOffset, OffsetInsideTheTableOrOutsideTheFileMeansRightAfterTheTable
     Picture picture = testbmp::patterned(4, 2, 4);
     picture.pixelOffsetPointsAtPixels = false;
     Bytes file = testbmp::fileOf(picture);
-    for (std::uint32_t field : {0u, 54u, 117u, static_cast<std::uint32_t>(file.size()),
-                                0xFFFFFFFFu}) {
+    for (std::uint32_t field :
+         {0u, 54u, 117u, static_cast<std::uint32_t>(file.size()), 0xFFFFFFFFu}) {
         testbmp::put32(file, 10, field);
         EXPECT_EQ(layoutOf(file).pixelOffset, 118u) << field;
     }
@@ -212,8 +212,8 @@ TEST(BmpDamage, ZeroOrNegativeWidthAndZeroHeightAreDamaged) {
 TEST(BmpDamage, SizesWhosePixelCountOverflowsAreDamaged) {
     Picture picture = testbmp::patterned(4, 4, 8);
     Bytes file = testbmp::fileOf(picture);
-    std::int32_t sides[][2] = {{INT_MAX, INT_MAX}, {INT_MAX, INT_MIN}, {65536, 65536},
-                               {4, INT_MIN},       {1 << 30, 4}};
+    std::int32_t sides[][2] = {
+        {INT_MAX, INT_MAX}, {INT_MAX, INT_MIN}, {65536, 65536}, {4, INT_MIN}, {1 << 30, 4}};
     for (auto& side : sides) {
         testbmp::put32(file, 18, static_cast<std::uint32_t>(side[0]));
         testbmp::put32(file, 22, static_cast<std::uint32_t>(side[1]));

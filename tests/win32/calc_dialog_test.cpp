@@ -43,8 +43,8 @@ class CalcDialog : public ::testing::Test {
         setDrawingKit(0);
     }
     HWND open() {
-        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr,
-                                    calcDialogProc, 0);
+        dialog =
+            CreateDialogParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
         return dialog;
     }
     void press(int id) { clickKey(dialog, id); }
@@ -54,14 +54,22 @@ class CalcDialog : public ::testing::Test {
     }
     static int idOf(char key) {
         switch (key) {
-        case '+': return kIdAdd;
-        case '-': return kIdSubtract;
-        case '*': return kIdMultiply;
-        case '/': return kIdDivide;
-        case '%': return kIdPercent;
-        case '=': return kIdEquals;
-        case '.': return kIdPoint;
-        default: return key >= 'A' ? kIdHexDigitA + (key - 'A') : kIdDigit0 + (key - '0');
+        case '+':
+            return kIdAdd;
+        case '-':
+            return kIdSubtract;
+        case '*':
+            return kIdMultiply;
+        case '/':
+            return kIdDivide;
+        case '%':
+            return kIdPercent;
+        case '=':
+            return kIdEquals;
+        case '.':
+            return kIdPoint;
+        default:
+            return key >= 'A' ? kIdHexDigitA + (key - 'A') : kIdDigit0 + (key - '0');
         }
     }
     bool enabled(int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
@@ -71,12 +79,17 @@ class CalcDialog : public ::testing::Test {
         GetWindowRect(dialog, &r);
         return r;
     }
-    // Paints everything pending, so that only what a key invalidates is left to see.
+    // Paints everything pending, until no message has come for 100 ms, so that only what a
+    // key invalidates is left to see.
     void settle() {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-        RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        for (int round = 0; round < 50; ++round) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+            RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT) == WAIT_TIMEOUT)
+                break;
+        }
         ValidateRect(GetDlgItem(dialog, kIdDisplay), nullptr);
     }
     bool displayInvalid() {
@@ -151,8 +164,7 @@ TEST_F(CalcDialog, RadixChangeConvertsTheEntryAndRedraws) {
 TEST_F(CalcDialog, KeysThatChangeTheDisplayInvalidateIt) {
     ASSERT_NE(open(), nullptr);
     for (int id : std::initializer_list<int>{kIdDigit0 + 7, kIdAdd, kIdDigit0 + 1, kIdEquals,
-                                              kIdMemoryAdd, kIdMemoryClear,
-                   kIdSign, kIdClear}) {
+                                             kIdMemoryAdd, kIdMemoryClear, kIdSign, kIdClear}) {
         settle();
         ASSERT_FALSE(displayInvalid());
         press(id);
@@ -312,8 +324,7 @@ TEST_F(CalcDialog, OkEndsTheModalDialogWithResultOne) {
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     };
     INT_PTR result = driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc,
-                               0);
+        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
     });
     EXPECT_TRUE(script.acted);
     EXPECT_FALSE(script.timedOut);
@@ -332,8 +343,7 @@ TEST_F(CalcDialog, EscapeKeyEndsLikeOk) {
         PostMessageA(focusOf(d), WM_KEYDOWN, VK_ESCAPE, 0);
     };
     INT_PTR result = driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc,
-                               0);
+        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
     });
     EXPECT_FALSE(script.timedOut);
     EXPECT_EQ(result, 1);
@@ -352,8 +362,7 @@ TEST_F(CalcDialog, CloseBoxEndsLikeOk) {
         PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
     };
     INT_PTR result = driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc,
-                               0);
+        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
     });
     EXPECT_FALSE(script.timedOut);
     EXPECT_EQ(result, 1);
@@ -375,8 +384,7 @@ TEST_F(CalcDialog, EqualsIsTheFirstTabStopAndTheDefaultButton) {
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     };
     driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc,
-                               0);
+        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
     });
     EXPECT_EQ(first, kIdEquals);
     EXPECT_EQ(HIWORD(defId), DC_HASDEFID);
@@ -399,8 +407,7 @@ TEST_F(CalcDialog, MnemonicsPressTheirKeysWithOrWithoutAlt) {
         PostMessageA(target, WM_CHAR, 'o', 0);
     };
     INT_PTR result = driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc,
-                               0);
+        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
     });
     EXPECT_FALSE(script.timedOut);
     EXPECT_EQ(result, 1);
@@ -419,8 +426,7 @@ TEST_F(CalcDialog, MnemonicsOfDisabledKeysDoNothing) {
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     };
     driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc,
-                               0);
+        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
     });
     EXPECT_FALSE(script.timedOut);
     EXPECT_STREQ(calc.Entry, "12");

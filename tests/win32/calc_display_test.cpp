@@ -87,9 +87,13 @@ class Canvas {
     DWORD* pixels = nullptr;
 };
 
-BOOL WINAPI silentBeep(UINT) { return TRUE; }
+BOOL WINAPI silentBeep(UINT) {
+    return TRUE;
+}
 
-bool isText(COLORREF c) { return GetRValue(c) == 0 && GetBValue(c) == 0 && GetGValue(c) > 0; }
+bool isText(COLORREF c) {
+    return GetRValue(c) == 0 && GetBValue(c) == 0 && GetGValue(c) > 0;
+}
 
 struct Ink {
     int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1, count = 0;

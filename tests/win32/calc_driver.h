@@ -14,7 +14,7 @@ HWND findCalcDialog();
 // `timedOut` is set. Returns what `run` returned.
 struct DialogScript {
     std::function<void(HWND)> act;
-    unsigned limitMs = 20000;
+    unsigned limitMs = 60000;
     bool acted = false;
     bool timedOut = false;
 };

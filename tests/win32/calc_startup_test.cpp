@@ -18,7 +18,9 @@
 
 namespace {
 
-BOOL WINAPI silentBeep(UINT) { return TRUE; }
+BOOL WINAPI silentBeep(UINT) {
+    return TRUE;
+}
 
 std::string stored(const char* name) {
     std::string text;
@@ -206,11 +208,6 @@ TEST_F(CalcStartup, WhenTheDialogCannotBeMadeTheValuesReadAreWrittenBackAndExitI
     EXPECT_EQ(stored("OldMem"), "0.000000");
 }
 
-TEST_F(CalcStartup, StartRemembersTheInstanceItWasGiven) {
-    runCalculator(GetModuleHandleA("kernel32.dll"));
-    EXPECT_EQ(calcInstance, GetModuleHandleA("kernel32.dll"));
-}
-
 // The stored texts themselves, without a dialog.
 TEST_F(CalcStartup, LargestValuesAreStoredWholeAndReadBack) {
     loadCalcValues();
@@ -225,16 +222,22 @@ TEST_F(CalcStartup, LargestValuesAreStoredWholeAndReadBack) {
     EXPECT_EQ(startup.OldMem, DBL_MAX);
 }
 
-TEST_F(CalcStartup, ValuesThatAreNotFiniteComeBackAsZero) {
+TEST_F(CalcStartup, OverflowedValuesStayOverflowedAtTheNextStart) {
     loadCalcValues();
     startup.OldVal = HUGE_VAL;
-    startup.OldMem = std::nan("");
+    startup.OldMem = -HUGE_VAL;
     saveCalcValues();
+    EXPECT_EQ(stored("OldVal"), "1.0000000000e999");
+    EXPECT_EQ(stored("OldMem"), "-1.0000000000e999");
     startup.OldVal = 1;
     startup.OldMem = 1;
     loadCalcValues();
-    EXPECT_EQ(startup.OldVal, 0.0);
-    EXPECT_EQ(startup.OldMem, 0.0);
+    EXPECT_EQ(startup.OldVal, HUGE_VAL);
+    EXPECT_EQ(startup.OldMem, -HUGE_VAL);
+    startup.OldVal = std::nan("");
+    saveCalcValues();
+    loadCalcValues();
+    EXPECT_TRUE(std::isinf(startup.OldVal)); // never a finite number
 }
 
 TEST_F(CalcStartup, PlacesBeyondTheIntRangeAreClampedNotUndefined) {

@@ -187,8 +187,7 @@ BOOL CALLBACK collectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
 TEST(CalcTemplate, DialogIsAModalFrameWithCaptionSystemMenuAndHelpButtonOnly) {
     Template t = loadTemplate();
     EXPECT_EQ(t.style, static_cast<DWORD>(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU |
-                                          DS_MODALFRAME | DS_3DLOOK | DS_SETFONT |
-                                          DS_CONTEXTHELP));
+                                          DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_CONTEXTHELP));
     EXPECT_EQ(t.exStyle, 0u);
     EXPECT_EQ(t.x, 0);
     EXPECT_EQ(t.y, 0);

@@ -307,8 +307,8 @@ TEST_F(EndOfPlayback, DeviceStoppedShortOfTheLengthEndsWhenThePositionStandsStil
     EXPECT_EQ(player.session.mediaPosition, 19u);
 }
 
-TEST_F(EndOfPlayback, StandingStillWhileTheDevicePlaysGoesOn) {
-    mciScript.length = 1000;
+TEST_F(EndOfPlayback, StandingStillAtTheLastUnitWhileTheDevicePlaysGoesOn) {
+    mciScript.length = 301;
     startWave();
     std::size_t first = mciRequests.size();
     mciScript.positions = {300, 300, 300};
@@ -321,6 +321,18 @@ TEST_F(EndOfPlayback, StandingStillWhileTheDevicePlaysGoesOn) {
                      "STATUS 0x102 dev 7 item 4"}));
 }
 
+TEST_F(EndOfPlayback, DeviceStoppedBeforeItsLastUnitIsNotTakenForTheEnd) {
+    // A resumed video on Wine stays where it was paused; the window stays for a seek.
+    mciScript.length = 20;
+    mciScript.mode = MCI_MODE_STOP;
+    startVideo();
+    std::size_t first = mciRequests.size();
+    mciScript.positions = {7, 7, 7, 18, 18};
+    for (int tick = 0; tick < 5; ++tick)
+        EXPECT_EQ(StopIfFinished(0), 0);
+    EXPECT_EQ(since(first), Lines(5, "STATUS 0x102 dev 7 item 2"));
+}
+
 TEST_F(EndOfPlayback, PausedPlaybackIsNeverTakenForItsEnd) {
     mciScript.length = 20;
     mciScript.mode = MCI_MODE_STOP; // Wine's AVI player stops when paused
@@ -328,30 +340,33 @@ TEST_F(EndOfPlayback, PausedPlaybackIsNeverTakenForItsEnd) {
     player.paused = 1;
     PauseMedia();
     std::size_t first = mciRequests.size();
-    mciScript.positions = {7, 7, 7};
+    mciScript.positions = {19, 19, 19};
     for (int tick = 0; tick < 3; ++tick)
         EXPECT_EQ(StopIfFinished(0), 0);
     EXPECT_EQ(since(first), Lines(3, "STATUS 0x102 dev 7 item 2"));
 }
 
 TEST_F(EndOfPlayback, FirstPollAfterAPlayRequestNeverAsksForTheMode) {
-    mciScript.length = 1000;
+    mciScript.length = 201;
     mciScript.mode = MCI_MODE_STOP;
     startWave();
-    mciScript.positions = {100, 200};
-    EXPECT_EQ(StopIfFinished(0), 0);
-    SeekAndPlay(200);
+    mciScript.positions = {200};
     std::size_t first = mciRequests.size();
-    EXPECT_EQ(StopIfFinished(0), 0); // 200 again, but a play was asked for in between
-    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2"}));
-    ResumeMedia();
-    first = mciRequests.size();
+    EXPECT_EQ(StopIfFinished(0), 0); // the first poll after the start
+    SeekAndPlay(200);
     EXPECT_EQ(StopIfFinished(0), 0);
-    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2"}));
+    ResumeMedia();
+    EXPECT_EQ(StopIfFinished(0), 0);
+    EXPECT_EQ(since(first),
+              (Lines{"STATUS 0x102 dev 7 item 2", "SEEK 0xa dev 7", "PLAY 0x1 dev 7",
+                     "STATUS 0x102 dev 7 item 2", "RESUME 0x1 dev 7",
+                     "STATUS 0x102 dev 7 item 2"}));
+    // Two polls in a row at the last unit: the device is asked, and it has stopped.
+    EXPECT_EQ(StopIfFinished(0), 1);
 }
 
 TEST_F(EndOfPlayback, FailedModeQueryGoesOn) {
-    mciScript.length = 1000;
+    mciScript.length = 401;
     mciScript.mode = MCI_MODE_STOP;
     mciScript.statusFailures[MCI_STATUS_MODE] = MCIERR_UNSUPPORTED_FUNCTION;
     startWave();

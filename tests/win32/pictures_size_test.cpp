@@ -29,8 +29,8 @@ class PictureWindow : public ::testing::Test {
         windowClass.hInstance = player.instance;
         windowClass.lpszClassName = "PICTURESIZETEST";
         RegisterClassA(&windowClass);
-        window = CreateWindowExA(0, "PICTURESIZETEST", "", WS_POPUP | WS_CAPTION | WS_SYSMENU, 5,
-                                 7, player.windowWidth, player.windowHeight, nullptr, nullptr,
+        window = CreateWindowExA(0, "PICTURESIZETEST", "", WS_POPUP | WS_CAPTION | WS_SYSMENU, 5, 7,
+                                 player.windowWidth, player.windowHeight, nullptr, nullptr,
                                  player.instance, nullptr);
         ASSERT_NE(window, nullptr);
         player.mainWindow = window;
@@ -155,15 +155,6 @@ TEST_F(PictureWindow, PictureWiderThanAWindowCanBeKeepsTheStartSize) {
     TempFile file(testbmp::fileOf(picture));
     FitWindowToMedia(window, file.path.c_str(), -1, -1);
     expectStartPlaceAndSize();
-}
-
-TEST(PictureSize, ReadsWidthAndHeightFromTheHeader) {
-    TempFile file(testbmp::fileOf(testbmp::patterned(123, -45, 4)));
-    int width = 0;
-    int height = 0;
-    ASSERT_TRUE(readPictureSize(file.path.c_str(), width, height));
-    EXPECT_EQ(width, 123);
-    EXPECT_EQ(height, 45);
 }
 
 TEST(PictureSize, FileShortOfItsPixelsHasNoSizeAndLeavesTheOutputs) {

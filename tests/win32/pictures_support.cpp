@@ -79,7 +79,9 @@ TempFile::~TempFile() {
     DeleteFileA(path.c_str());
 }
 
-void TempFile::rewrite(const testbmp::Bytes& bytes) const { writeWhole(path, bytes); }
+void TempFile::rewrite(const testbmp::Bytes& bytes) const {
+    writeWhole(path, bytes);
+}
 
 std::string missingPath() {
     TempFile gone({});
@@ -102,7 +104,9 @@ BoxRecorder::BoxRecorder() {
     callErrorBox = recordBox;
 }
 
-BoxRecorder::~BoxRecorder() { callErrorBox = MessageBoxA; }
+BoxRecorder::~BoxRecorder() {
+    callErrorBox = MessageBoxA;
+}
 
 std::vector<PaletteCall> PaletteRecorder::calls;
 
@@ -127,7 +131,9 @@ PaletteRecorder::PaletteRecorder() {
     pictureSelectPalette = recordPalette;
 }
 
-PaletteRecorder::~PaletteRecorder() { pictureSelectPalette = SelectPalette; }
+PaletteRecorder::~PaletteRecorder() {
+    pictureSelectPalette = SelectPalette;
+}
 
 int gdiObjectCount() {
     // 32-bit Wine: the process environment block at fs:0x30, the GDI handle table pointer at
