@@ -8,7 +8,9 @@ int bandTop(const BandLayout& layout) {
     return layout.windowHeight - layout.captionHeight - layout.frameHeight - layout.bandHeight;
 }
 
-int bandBottom(const BandLayout& layout) { return bandTop(layout) + layout.bandHeight - 1; }
+int bandBottom(const BandLayout& layout) {
+    return bandTop(layout) + layout.bandHeight - 1;
+}
 
 int trackRight(const BandLayout& layout) {
     return layout.windowWidth - layout.frameWidth - 2 * layout.buttonWidth;
@@ -18,7 +20,9 @@ int playButtonLeft(const BandLayout& layout) {
     return layout.windowWidth - layout.frameWidth - layout.buttonWidth;
 }
 
-int trackSpan(const BandLayout& layout) { return trackRight(layout) - 2; }
+int trackSpan(const BandLayout& layout) {
+    return trackRight(layout) - 2;
+}
 
 int bandSplit(const BandLayout& layout, std::uint32_t position, std::uint32_t length) {
     int span = trackSpan(layout);
@@ -26,12 +30,10 @@ int bandSplit(const BandLayout& layout, std::uint32_t position, std::uint32_t le
         return 1;
     std::uint64_t elapsed = static_cast<std::uint64_t>(span) * position / length;
     // A position past the length (never drawn by the player) stays at the end of the track.
-    return static_cast<int>(std::min<std::uint64_t>(elapsed, static_cast<std::uint64_t>(span))) +
-           1;
+    return static_cast<int>(std::min<std::uint64_t>(elapsed, static_cast<std::uint64_t>(span))) + 1;
 }
 
-bool seekTarget(const BandLayout& layout, std::uint32_t length, unsigned x,
-                std::uint32_t& target) {
+bool seekTarget(const BandLayout& layout, std::uint32_t length, unsigned x, std::uint32_t& target) {
     int span = trackSpan(layout);
     if (span <= 0)
         return false;

@@ -37,8 +37,7 @@ int bandSplit(const BandLayout& layout, std::uint32_t position, std::uint32_t le
 
 // Where a click at column x of the track seeks to: length * x / span, in 64 bits, held at the
 // largest position. False when the track has no usable width: the click is then ignored.
-bool seekTarget(const BandLayout& layout, std::uint32_t length, unsigned x,
-                std::uint32_t& target);
+bool seekTarget(const BandLayout& layout, std::uint32_t length, unsigned x, std::uint32_t& target);
 
 enum class BandZone {
     Outside,   // above the band

@@ -5,9 +5,9 @@
 #include "state.h"
 
 BandLayout playerBandLayout() {
-    return BandLayout{player.windowWidth,  player.windowHeight,  player.frameWidth,
-                      player.frameHeight,  player.captionHeight, player.bandHeight,
-                      player.buttonWidth,  inBarMode()};
+    return BandLayout{player.windowWidth, player.windowHeight,  player.frameWidth,
+                      player.frameHeight, player.captionHeight, player.bandHeight,
+                      player.buttonWidth, inBarMode()};
 }
 
 void drawBand(HDC dc, const BandLayout& layout, DWORD position, DWORD length, bool paused) {

@@ -20,14 +20,20 @@ struct PollMemory {
 };
 PollMemory lastPoll = {};
 
-MediaSession& session() { return player.session; }
+MediaSession& session() {
+    return player.session;
+}
 
-bool videoFamily() { return player.mediaKind >= kVideo; }
+bool videoFamily() {
+    return player.mediaKind >= kVideo;
+}
 
-DWORD_PTR notifyWindow() { return reinterpret_cast<DWORD_PTR>(player.mainWindow); }
+DWORD_PTR notifyWindow() {
+    return reinterpret_cast<DWORD_PTR>(player.mainWindow);
+}
 
-template <typename Record> MCIERROR sendTo(MCIDEVICEID device, UINT message, DWORD flags,
-                                          Record& record) {
+template <typename Record>
+MCIERROR sendTo(MCIDEVICEID device, UINT message, DWORD flags, Record& record) {
     return mciSeam.sendCommand(device, message, flags, reinterpret_cast<DWORD_PTR>(&record));
 }
 
@@ -164,7 +170,9 @@ int StopIfFinished(int force) {
     return 1;
 }
 
-void PauseMedia() { send(MCI_PAUSE, kWaitFlags, session().generic); }
+void PauseMedia() {
+    send(MCI_PAUSE, kWaitFlags, session().generic);
+}
 
 void ResumeMedia() {
     send(MCI_RESUME, kResumeFlags, session().generic);

@@ -6,8 +6,8 @@
 
 // The winmm calls of the session, replaceable by a recorder in tests.
 struct MciSeam {
-    MCIERROR(WINAPI* sendCommand)(MCIDEVICEID device, UINT message, DWORD_PTR flags,
-                                  DWORD_PTR parameters);
+    MCIERROR(WINAPI* sendCommand)
+    (MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters);
     UINT(WINAPI* waveOutDevices)();
     UINT(WINAPI* midiOutDevices)();
 };
@@ -16,18 +16,18 @@ extern MciSeam mciSeam;
 extern const MciSeam kRealMci;
 
 // The flag words of each request.
-constexpr DWORD kOpenSoundFlags = MCI_OPEN_ELEMENT | MCI_WAIT;                               // 0x202
-constexpr DWORD kOpenVideoFlags = MCI_OPEN_ELEMENT | MCI_WAIT | MCI_DGV_OPEN_PARENT;         // 0x20202
-constexpr DWORD kWaitFlags = MCI_WAIT;                                                       // 0x2
-constexpr DWORD kPlaySoundFlags = MCI_NOTIFY;                                                // 0x1
-constexpr DWORD kPlayVideoFlags = 0; // neither notify nor wait
-constexpr DWORD kSeekFlags = MCI_TO | MCI_WAIT;                                              // 0xA
-constexpr DWORD kStatusFlags = MCI_STATUS_ITEM | MCI_WAIT;                                   // 0x102
-constexpr DWORD kVideoLengthFlags = MCI_STATUS_ITEM;                                         // 0x100
-constexpr DWORD kWindowFlags = MCI_DGV_WINDOW_HWND;                                          // 0x10000
-constexpr DWORD kPutDestinationFlags = MCI_DGV_RECT | MCI_DGV_PUT_DESTINATION;               // 0x50000
-constexpr DWORD kWhereSourceFlags = MCI_DGV_WHERE_SOURCE | MCI_WAIT;                         // 0x20002
-constexpr DWORD kResumeFlags = MCI_NOTIFY;                                                   // 0x1
+constexpr DWORD kOpenSoundFlags = MCI_OPEN_ELEMENT | MCI_WAIT;                       // 0x202
+constexpr DWORD kOpenVideoFlags = MCI_OPEN_ELEMENT | MCI_WAIT | MCI_DGV_OPEN_PARENT; // 0x20202
+constexpr DWORD kWaitFlags = MCI_WAIT;                                               // 0x2
+constexpr DWORD kPlaySoundFlags = MCI_NOTIFY;                                        // 0x1
+constexpr DWORD kPlayVideoFlags = 0;                       // neither notify nor wait
+constexpr DWORD kSeekFlags = MCI_TO | MCI_WAIT;            // 0xA
+constexpr DWORD kStatusFlags = MCI_STATUS_ITEM | MCI_WAIT; // 0x102
+constexpr DWORD kVideoLengthFlags = MCI_STATUS_ITEM;       // 0x100
+constexpr DWORD kWindowFlags = MCI_DGV_WINDOW_HWND;        // 0x10000
+constexpr DWORD kPutDestinationFlags = MCI_DGV_RECT | MCI_DGV_PUT_DESTINATION; // 0x50000
+constexpr DWORD kWhereSourceFlags = MCI_DGV_WHERE_SOURCE | MCI_WAIT;           // 0x20002
+constexpr DWORD kResumeFlags = MCI_NOTIFY;                                     // 0x1
 
 // Opens the video on MCI only to learn its frame size, and closes it again. False, without
 // a message, when the device does not open it.

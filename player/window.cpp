@@ -18,7 +18,9 @@ namespace {
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMilliseconds = 500;
 
-bool playable() { return player.mediaKind >= kWave && player.mediaKind <= kVideo; }
+bool playable() {
+    return player.mediaKind >= kWave && player.mediaKind <= kVideo;
+}
 
 // The value name of a place remembered per media kind: "Cd1", "Ld3", ...
 std::array<char, 16> placeName(const char* format) {

@@ -20,7 +20,9 @@ namespace {
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr int kButton = 20;
 
-HWND playerWindow() { return FindWindowA("WINWAVE", nullptr); }
+HWND playerWindow() {
+    return FindWindowA("WINWAVE", nullptr);
+}
 
 // The band geometry of a window from its client area alone.
 BandLayout layoutOf(HWND window) {

@@ -15,7 +15,9 @@ BandLayout framed(int clientWidth, int clientHeight) {
 
 const BandLayout kSoundWindow = framed(128, 148);
 
-BandLayout bar(int width) { return BandLayout{width, 20, 0, 0, kCaption, 20, 20, true}; }
+BandLayout bar(int width) {
+    return BandLayout{width, 20, 0, 0, kCaption, 20, 20, true};
+}
 
 } // namespace
 

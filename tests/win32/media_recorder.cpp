@@ -215,4 +215,6 @@ std::vector<std::string> describeFrom(std::size_t first) {
     return lines;
 }
 
-std::vector<std::string> describeAll() { return describeFrom(0); }
+std::vector<std::string> describeAll() {
+    return describeFrom(0);
+}

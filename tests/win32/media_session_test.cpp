@@ -12,7 +12,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-DWORD_PTR address(const void* record) { return reinterpret_cast<DWORD_PTR>(record); }
+DWORD_PTR address(const void* record) {
+    return reinterpret_cast<DWORD_PTR>(record);
+}
 
 class MediaSessionTest : public ::testing::Test {
   protected:
@@ -58,8 +60,8 @@ using PauseResumeSeek = MediaSessionTest;
 TEST_F(StartAudioTest, WaveIsOpenedMeasuredAndPlayedWithNotification) {
     mciScript.length = 4321;
     startWave();
-    EXPECT_EQ(describeAll(), (Lines{"OPEN 0x202 dev 0", "STATUS 0x102 dev 7 item 1",
-                                    "PLAY 0x1 dev 7"}));
+    EXPECT_EQ(describeAll(),
+              (Lines{"OPEN 0x202 dev 0", "STATUS 0x102 dev 7 item 1", "PLAY 0x1 dev 7"}));
     const MciRequest& open = mciRequests[0];
     EXPECT_EQ(open.record, address(&player.session.audioOpen));
     EXPECT_EQ(open.element, "C:\\media\\song.wav");
@@ -83,8 +85,8 @@ TEST_F(StartAudioTest, MidiIsPlayedLikeWaveWhenAMidiDeviceExists) {
     mciScript.deviceId = 9;
     player.mediaKind = kMidi;
     ASSERT_EQ(StartAudio("x.mid"), 1);
-    EXPECT_EQ(describeAll(), (Lines{"OPEN 0x202 dev 0", "STATUS 0x102 dev 9 item 1",
-                                    "PLAY 0x1 dev 9"}));
+    EXPECT_EQ(describeAll(),
+              (Lines{"OPEN 0x202 dev 0", "STATUS 0x102 dev 9 item 1", "PLAY 0x1 dev 9"}));
     EXPECT_EQ(player.session.deviceId, 9);
     EXPECT_EQ(mciScript.midiCountsAsked, 1);
     EXPECT_EQ(mciScript.waveCountsAsked, 0);
@@ -221,7 +223,8 @@ TEST_F(EndOfPlayback, PositionEqualToTheLengthStopsAndClosesTheDevice) {
     std::size_t first = mciRequests.size();
     mciScript.positions = {1000};
     EXPECT_EQ(StopIfFinished(0), 1);
-    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
+    EXPECT_EQ(since(first),
+              (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
     EXPECT_EQ(mciRequests[first].record, address(&player.session.audioStatus));
     EXPECT_EQ(mciRequests[first + 1].record, address(&player.session.generic));
     EXPECT_EQ(mciRequests[first + 2].record, address(&player.session.generic));
@@ -251,7 +254,8 @@ TEST_F(EndOfPlayback, ForceStopsAndClosesWhereverThePositionStands) {
     std::size_t first = mciRequests.size();
     mciScript.positions = {10};
     EXPECT_EQ(StopIfFinished(1), 1);
-    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
+    EXPECT_EQ(since(first),
+              (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
 }
 
 TEST_F(EndOfPlayback, NoLengthEndsAtTheFirstPoll) {
@@ -263,7 +267,8 @@ TEST_F(EndOfPlayback, NoLengthEndsAtTheFirstPoll) {
 TEST_F(EndOfPlayback, ForcedStopWithoutAnOpenDeviceStillReportsTheEnd) {
     player.mediaKind = kPicture;
     EXPECT_EQ(StopIfFinished(1), 1);
-    EXPECT_EQ(describeAll(), (Lines{"STATUS 0x102 dev 0 item 2", "STOP 0x2 dev 0", "CLOSE 0x2 dev 0"}));
+    EXPECT_EQ(describeAll(),
+              (Lines{"STATUS 0x102 dev 0 item 2", "STOP 0x2 dev 0", "CLOSE 0x2 dev 0"}));
 }
 
 TEST_F(EndOfPlayback, VideoPollsThroughItsOwnStatusRecord) {
@@ -272,7 +277,8 @@ TEST_F(EndOfPlayback, VideoPollsThroughItsOwnStatusRecord) {
     std::size_t first = mciRequests.size();
     mciScript.positions = {20};
     EXPECT_EQ(StopIfFinished(0), 1);
-    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
+    EXPECT_EQ(since(first),
+              (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
     EXPECT_EQ(mciRequests[first].record, address(&player.session.videoStatus));
 }
 
@@ -300,10 +306,9 @@ TEST_F(EndOfPlayback, DeviceStoppedShortOfTheLengthEndsWhenThePositionStandsStil
     EXPECT_EQ(StopIfFinished(0), 0);
     EXPECT_EQ(StopIfFinished(0), 0);
     EXPECT_EQ(StopIfFinished(0), 1);
-    EXPECT_EQ(since(first),
-              (Lines{"STATUS 0x102 dev 7 item 2", "STATUS 0x102 dev 7 item 2",
-                     "STATUS 0x102 dev 7 item 2", "STATUS 0x102 dev 7 item 4", "STOP 0x2 dev 7",
-                     "CLOSE 0x2 dev 7"}));
+    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2", "STATUS 0x102 dev 7 item 2",
+                                   "STATUS 0x102 dev 7 item 2", "STATUS 0x102 dev 7 item 4",
+                                   "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
     EXPECT_EQ(player.session.mediaPosition, 19u);
 }
 
@@ -315,10 +320,9 @@ TEST_F(EndOfPlayback, StandingStillAtTheLastUnitWhileTheDevicePlaysGoesOn) {
     EXPECT_EQ(StopIfFinished(0), 0);
     EXPECT_EQ(StopIfFinished(0), 0);
     EXPECT_EQ(StopIfFinished(0), 0);
-    EXPECT_EQ(since(first),
-              (Lines{"STATUS 0x102 dev 7 item 2", "STATUS 0x102 dev 7 item 2",
-                     "STATUS 0x102 dev 7 item 4", "STATUS 0x102 dev 7 item 2",
-                     "STATUS 0x102 dev 7 item 4"}));
+    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2", "STATUS 0x102 dev 7 item 2",
+                                   "STATUS 0x102 dev 7 item 4", "STATUS 0x102 dev 7 item 2",
+                                   "STATUS 0x102 dev 7 item 4"}));
 }
 
 TEST_F(EndOfPlayback, DeviceStoppedBeforeItsLastUnitIsNotTakenForTheEnd) {
@@ -357,10 +361,9 @@ TEST_F(EndOfPlayback, FirstPollAfterAPlayRequestNeverAsksForTheMode) {
     EXPECT_EQ(StopIfFinished(0), 0);
     ResumeMedia();
     EXPECT_EQ(StopIfFinished(0), 0);
-    EXPECT_EQ(since(first),
-              (Lines{"STATUS 0x102 dev 7 item 2", "SEEK 0xa dev 7", "PLAY 0x1 dev 7",
-                     "STATUS 0x102 dev 7 item 2", "RESUME 0x1 dev 7",
-                     "STATUS 0x102 dev 7 item 2"}));
+    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2", "SEEK 0xa dev 7", "PLAY 0x1 dev 7",
+                                   "STATUS 0x102 dev 7 item 2", "RESUME 0x1 dev 7",
+                                   "STATUS 0x102 dev 7 item 2"}));
     // Two polls in a row at the last unit: the device is asked, and it has stopped.
     EXPECT_EQ(StopIfFinished(0), 1);
 }

@@ -22,7 +22,9 @@ constexpr COLORREF kBlackPixel = RGB(0, 0, 0);
 constexpr COLORREF kBluePixel = RGB(0, 0, 255);
 constexpr COLORREF kSilverPixel = RGB(192, 192, 192);
 
-LPARAM at(int x, int y) { return MAKELPARAM(x, y); }
+LPARAM at(int x, int y) {
+    return MAKELPARAM(x, y);
+}
 
 // A 16-colour picture file of the given size, every pixel black.
 std::string writePicture(int width, int height) {
@@ -492,7 +494,8 @@ TEST_F(WindowClick, Column108StopsAndCloses) {
     mciScript.positions = {10};
     click(108, 138);
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
+    EXPECT_EQ(since(first),
+              (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
     EXPECT_EQ(stored("Cd1"), "445");
 }
 
@@ -618,7 +621,8 @@ TEST_F(WindowClose, CloseStopsTheDeviceAndSavesThePlaceOfItsKind) {
     std::size_t first = mciRequests.size();
     SendMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(since(first), (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
+    EXPECT_EQ(since(first),
+              (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
     EXPECT_EQ(stored("Cd1"), "10");
     EXPECT_EQ(stored("Ld1"), "20");
     for (const char* other : {"Cd2", "Ld2", "Cd3", "Ld3", "Cd4", "Ld4"})
@@ -685,8 +689,7 @@ TEST(PlayerRun, SoundPlaysToItsEndOnTheRealTimerAndTheProgramEnds) {
     mciScript.positions = {1, 2, 3};
     player = PlayerState{};
     DWORD started = GetTickCount();
-    EXPECT_EQ(runPlayer(GetModuleHandleA(nullptr), nullptr, " C:\\media\\song.wav ",
-                        SW_SHOWNORMAL),
+    EXPECT_EQ(runPlayer(GetModuleHandleA(nullptr), nullptr, " C:\\media\\song.wav ", SW_SHOWNORMAL),
               0);
     DWORD elapsed = GetTickCount() - started;
     EXPECT_GE(elapsed, 1400u); // three ticks of 500 ms
