@@ -21,7 +21,9 @@ StartupValues startup;
 
 namespace {
 
-std::size_t entryLength(const CalcState& state) { return std::strlen(state.Entry); }
+std::size_t entryLength(const CalcState& state) {
+    return std::strlen(state.Entry);
+}
 
 void clearEntry(CalcState& state) {
     state.Entry[0] = '\0';
@@ -237,9 +239,13 @@ KeyEffects end(const CalcState& state, StartupValues& values) {
     return effects;
 }
 
-bool isHexDigitKey(int id) { return id >= kIdHexDigitA && id <= kIdHexDigitA + 5; }
+bool isHexDigitKey(int id) {
+    return id >= kIdHexDigitA && id <= kIdHexDigitA + 5;
+}
 
-bool isDecimalOnlyKey(int id) { return id == kIdPoint || id == kIdSign || id == kIdPercent; }
+bool isDecimalOnlyKey(int id) {
+    return id == kIdPoint || id == kIdSign || id == kIdPercent;
+}
 
 } // namespace
 
@@ -318,4 +324,6 @@ void displayText(const CalcState& state, char* text, std::size_t capacity) {
     copyText(text, capacity, work);
 }
 
-const char* memoryIndicator(const CalcState& state) { return state.Memory != 0.0 ? "M" : " "; }
+const char* memoryIndicator(const CalcState& state) {
+    return state.Memory != 0.0 ? "M" : " ";
+}

@@ -66,12 +66,12 @@ extern StartupValues startup;
 
 // What the platform must do after a key.
 struct KeyEffects {
-    bool handled;     // false: the id is not a key of the calculator
-    bool beep;        // MessageBeep(MB_OK)
-    bool redraw;      // invalidate the display
-    int checkRadio;   // 0, or the radix button to check (101 or 102)
-    bool enableKeys;  // set the enabled keys for the radix in force
-    bool endDialog;   // the dialog ends (OldVal and OldMem have been stored)
+    bool handled;    // false: the id is not a key of the calculator
+    bool beep;       // MessageBeep(MB_OK)
+    bool redraw;     // invalidate the display
+    int checkRadio;  // 0, or the radix button to check (101 or 102)
+    bool enableKeys; // set the enabled keys for the radix in force
+    bool endDialog;  // the dialog ends (OldVal and OldMem have been stored)
 };
 
 // Sets the state for a new dialog from the start-up values.

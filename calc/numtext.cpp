@@ -35,8 +35,7 @@ int formatFixed(double value, const char* format, char* text, std::size_t capaci
 
 // The number columns of the field, right-aligned, after the sign column: writes exactly
 // `width` characters. `body` may lie inside `text`.
-void placeInField(char* text, unsigned width, bool negative, const char* body,
-                  std::size_t length) {
+void placeInField(char* text, unsigned width, bool negative, const char* body, std::size_t length) {
     std::size_t start = width - length;
     std::memmove(text + start, body, length);
     std::memset(text + 1, ' ', start - 1);
@@ -88,15 +87,31 @@ double x87Operation(Operation operation, double a, double b) {
 } // namespace
 
 #if defined(__i386__) && !defined(__SSE2_MATH__)
-double addNumbers(double a, double b) { return x87Operation(Operation::Add, a, b); }
-double subtractNumbers(double a, double b) { return x87Operation(Operation::Subtract, a, b); }
-double multiplyNumbers(double a, double b) { return x87Operation(Operation::Multiply, a, b); }
-double divideNumbers(double a, double b) { return x87Operation(Operation::Divide, a, b); }
+double addNumbers(double a, double b) {
+    return x87Operation(Operation::Add, a, b);
+}
+double subtractNumbers(double a, double b) {
+    return x87Operation(Operation::Subtract, a, b);
+}
+double multiplyNumbers(double a, double b) {
+    return x87Operation(Operation::Multiply, a, b);
+}
+double divideNumbers(double a, double b) {
+    return x87Operation(Operation::Divide, a, b);
+}
 #else
-double addNumbers(double a, double b) { return a + b; }
-double subtractNumbers(double a, double b) { return a - b; }
-double multiplyNumbers(double a, double b) { return a * b; }
-double divideNumbers(double a, double b) { return a / b; }
+double addNumbers(double a, double b) {
+    return a + b;
+}
+double subtractNumbers(double a, double b) {
+    return a - b;
+}
+double multiplyNumbers(double a, double b) {
+    return a * b;
+}
+double divideNumbers(double a, double b) {
+    return a / b;
+}
 #endif
 
 void formatHex(double value, char* text) {

@@ -23,16 +23,16 @@ bool playable() {
 }
 
 // The value name of a place remembered per media kind: "Cd1", "Ld3", ...
-std::array<char, 16> placeName(const char* format) {
+std::array<char, 16> placeName(const char* prefix) {
     std::array<char, 16> name{};
-    std::snprintf(name.data(), name.size(), format, static_cast<int>(player.mediaKind));
+    std::snprintf(name.data(), name.size(), "%s%d", prefix, static_cast<int>(player.mediaKind));
     return name;
 }
 
-int readPlace(const char* format) {
+int readPlace(const char* prefix) {
     std::array<char, 40> scratch{};
     return truncateToInt(
-        readSetting(kPlayerKey, placeName(format).data(), scratch.data(), scratch.size(), "-1"));
+        readSetting(kPlayerKey, placeName(prefix).data(), scratch.data(), scratch.size(), "-1"));
 }
 
 int startMedia() {
@@ -50,8 +50,8 @@ int startMedia() {
 LRESULT onCreate(HWND window) {
     player.mainWindow = window;
     SetWindowTextA(window, fileNameOf(player.mediaPath));
-    int x = readPlace("Cd%d");
-    int y = readPlace("Ld%d");
+    int x = readPlace("Cd");
+    int y = readPlace("Ld");
     setDrawingKit(1);
     FitWindowToMedia(window, player.mediaPath, x, y);
     if (startMedia() == 0) {
@@ -128,8 +128,8 @@ void onClose(HWND window) {
     StopIfFinished(1);
     RECT place;
     GetWindowRect(window, &place);
-    writeSettingInt(kPlayerKey, placeName("Cd%d").data(), place.left);
-    writeSettingInt(kPlayerKey, placeName("Ld%d").data(), place.top);
+    writeSettingInt(kPlayerKey, placeName("Cd").data(), place.left);
+    writeSettingInt(kPlayerKey, placeName("Ld").data(), place.top);
 }
 
 void onDestroy(HWND window) {

@@ -6,19 +6,20 @@ source "$(dirname "$0")/media_lib.sh" "$@"
 
 start_player long.wav
 wait_window long.wav
-wait_face PAUSE >/dev/null
+wait_face PAUSE
 
 click 118 138
-read -r _ paused_at <<<"$(wait_face PLAY)"
+wait_face PLAY
+paused_at=$split
 # While paused, the progress must not move over several ticks.
 for _ in 1 2 3 4 5 6; do
     sleep 0.25
-    read -r face split <<<"$(band_state)"
+    read_band
     [ "$face $split" = "PLAY $paused_at" ] || fail "paused band moved: $face $split, was $paused_at"
 done
 
 click 118 138
-wait_face PAUSE >/dev/null
+wait_face PAUSE
 wait_split -gt "$paused_at"
 
 # Back to the start of the track: the progress drops.

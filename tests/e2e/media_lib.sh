@@ -10,10 +10,7 @@ python3 "$source_dir/tests/tools/make_media.py" all "$work"
 wine reg delete "$key" /f >/dev/null 2>&1 || true
 
 # Starts the player on a file of $work in the background; its process id goes to $pid.
-start_player() {
-    wine "$exe" "$(winpath "$work/$1")" &
-    pid=$!
-}
+start_player() { start "$exe" "$(winpath "$work/$1")"; }
 
 # Waits for the player's window and sets x y w h cw ch title from it.
 wait_window() {
@@ -22,21 +19,24 @@ wait_window() {
     read -r x y w h cw ch title <<<"$place"
 }
 
-# Prints "FACE SPLIT" of the band once it shows FACE (generous limit).
-wait_face() { wine "$probe" wait "$1" 30 | tr -d '\r' || fail "the band never showed $1"; }
+# Waits until the band shows FACE (PLAY or PAUSE), then sets $face and $split from it.
+wait_face() {
+    local state
+    state=$(wine "$probe" wait "$1" 30 | tr -d '\r') || fail "the band never showed $1"
+    read -r face split <<<"$state"
+}
 
-band_state() {
+# Sets $face and $split from the band as it stands.
+read_band() {
     local state
     state=$(wine "$probe" state | tr -d '\r') || fail "the player window is gone"
-    echo "$state"
+    read -r face split <<<"$state"
 }
 
 # Waits until the band's split satisfies `split OP VALUE` (OP as for test: -gt, -le, ...).
 wait_split() {
-    local limit=$(($(date +%s) + 30)) face split
-    while :; do
-        read -r face split <<<"$(band_state)"
-        [ "$split" "$1" "$2" ] && return 0
+    local limit=$(($(date +%s) + 30))
+    while read_band && ! [ "$split" "$1" "$2" ]; do
         [ "$(date +%s)" -lt "$limit" ] || fail "the split stayed at $split, not $1 $2"
         sleep 0.1
     done
@@ -46,8 +46,8 @@ click() { wine "$probe" click "$1" "$2" || fail "no window to click at $1 $2"; }
 
 # Seconds since the epoch, with milliseconds.
 now() { date +%s.%N; }
-seconds_since() { echo "$(now) - $1" | bc; }
-at_least() { [ "$(echo "$1 >= $2" | bc)" -eq 1 ]; }
+seconds_since() { awk -v now="$(now)" -v then="$1" 'BEGIN { printf "%.2f\n", now - then }'; }
+at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
 
 # A screenshot of the player's window, for people to look at.
 screenshot() {

@@ -10,7 +10,7 @@ started=$(now)
 [ "$title" = clip.avi ] || fail "window titled '$title'"
 [ "$w $h $cw $ch" = "71 94 65 69" ] || fail "video window $w x $h, client $cw x $ch"
 [ "$x $y" = "477 337" ] || fail "video window at $x $y, not centred"
-wait_face PAUSE >/dev/null
+wait_face PAUSE
 colour=$(wine "$probe" pixel 10 10 | tr -d '\r')
 [ -n "$colour" ] && [ "$colour" != FFFFFF ] || fail "no frame drawn in the video area ($colour)"
 screenshot media-video.png

@@ -9,7 +9,7 @@ started=$(now)
 [ "$title" = tone.wav ] || fail "window titled '$title'"
 [ "$w $h $cw $ch" = "134 173 128 148" ] || fail "sound window $w x $h, client $cw x $ch"
 [ "$x $y" = "445 298" ] || fail "sound window at $x $y, not centred"
-read -r face split <<<"$(wait_face PAUSE)"
+wait_face PAUSE
 [ "$split" -ge 1 ] && [ "$split" -le 87 ] || fail "split at column $split"
 screenshot media-wave.png
 

@@ -108,7 +108,16 @@ TEST(ParseHex, ExamplesReadTheDigits) {
 }
 
 TEST(ParseHex, GivesBackWholeNumbersOfFormatHexAndTruncatedMagnitudesOfOthers) {
-    double wholes[] = {0, 1, 15, 16, 255, 65536, 1e15, 0x1p53, 0x1p53 + 2, 0x1p100 + 0x1p60,
+    double wholes[] = {0,
+                       1,
+                       15,
+                       16,
+                       255,
+                       65536,
+                       1e15,
+                       0x1p53,
+                       0x1p53 + 2,
+                       0x1p100 + 0x1p60,
                        std::nextafter(0x1p156, 0.0)};
     for (double value : wholes)
         EXPECT_EQ(parseHex(hex(value).c_str()), value) << value;
@@ -268,8 +277,7 @@ TEST(FormatFixed, StoredTextsReadBackAsTheSameValue) {
 TEST(Arithmetic, RoundsOnceAsAnIeeeDouble) {
     EXPECT_EQ(multiplyNumbers(0x1.ad8d5c985850cp+0, 0x1.b589131e975abp+0), 0x1.6f1427e5b757fp+1);
     EXPECT_EQ(addNumbers(0x1.fd0a6c6097d40p+0, 0x1.b4eb2314006f0p-23), 0x1.fd0a6fca6e1a3p+0);
-    EXPECT_EQ(subtractNumbers(0x1.fd0a6c6097d40p+0, -0x1.b4eb2314006f0p-23),
-              0x1.fd0a6fca6e1a3p+0);
+    EXPECT_EQ(subtractNumbers(0x1.fd0a6c6097d40p+0, -0x1.b4eb2314006f0p-23), 0x1.fd0a6fca6e1a3p+0);
     EXPECT_EQ(divideNumbers(0x1.e71d468739094p+0, 0x1.65f0abf6de0d2p+0), 0x1.5c62c747526ebp+0);
 }
 
