@@ -1,19 +1,24 @@
 #!/usr/bin/env python3
-"""Writes the sample files that `tools/run` shows when it is given no file.
+"""Writes the sample files that `tools/run` shows: sample.bmp, sample.wav, sample.avi and
+sample.mid, into the folder given (default: the current folder).
 
 sample.bmp is an 8-bit picture (256-colour palette) of 240 by 160 pixels: colour ramps
 under a ring, so that a wrong palette, a flipped row order or a cut edge is easy to see.
+The sound and video come from the test media generator.
 """
 import math
-import os
-import struct
+import pathlib
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "tools"))
+from make_bmp import bmp  # noqa: E402
+from make_media import avi_bytes, midi_bytes, wav_bytes, write  # noqa: E402
 
 
 def palette_256():
+    """Three ramps, warm, cool and grey, so that neighbouring indices look alike."""
     entries = []
     for i in range(256):
-        # Three ramps: warm, cool and grey, so that neighbouring indices look alike.
         if i < 96:
             rgb = (i * 255 // 95, i * 160 // 95, 40)
         elif i < 192:
@@ -22,14 +27,15 @@ def palette_256():
         else:
             g = (i - 192) * 255 // 63
             rgb = (g, g, g)
-        entries.append(rgb)
+        entries.append(rgb + (0,))
     return entries
 
 
-def sample_pixels(width, height):
-    rows = []
+def sample_rows(width, height):
+    """Bottom-up rows of palette indices (width is a multiple of 4: no row padding)."""
     cx, cy = width / 2, height / 2
-    for y in range(height):  # top row first
+    rows = []
+    for y in reversed(range(height)):
         row = bytearray()
         for x in range(width):
             r = math.hypot(x - cx, y - cy)
@@ -40,24 +46,15 @@ def sample_pixels(width, height):
             else:
                 row.append(96 + x * 95 // (width - 1))
         rows.append(bytes(row))
-    return rows
-
-
-def write_bmp8(path, width, height, palette, rows):
-    stride = (width + 3) & ~3
-    pixels = b"".join(r + bytes(stride - width) for r in reversed(rows))  # bottom-up
-    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, 256, 0)
-    offset = 14 + len(info) + len(table)
-    header = b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset)
-    with open(path, "wb") as f:
-        f.write(header + info + table + pixels)
+    return b"".join(rows)
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else "."
-    os.makedirs(out, exist_ok=True)
-    write_bmp8(os.path.join(out, "sample.bmp"), 240, 160, palette_256(), sample_pixels(240, 160))
+    out = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".")
+    write(out / "sample.bmp", bmp(240, 160, 8, table=palette_256(), pixels=sample_rows(240, 160)))
+    write(out / "sample.wav", wav_bytes(3.0))
+    write(out / "sample.avi", avi_bytes(160, 120, frames=40, fps=10))
+    write(out / "sample.mid", midi_bytes())
 
 
 if __name__ == "__main__":
