@@ -4,6 +4,7 @@
 #include "drawkit.h"
 #include "keypad.h"
 #include "numtext.h"
+#include "platform.h"
 #include "settings.h"
 #include "text.h"
 
@@ -15,15 +16,6 @@ namespace {
 
 // Holds any stored text the store reads whole, and so any "%.6lf" of a double (317 with sign).
 using SettingText = std::array<char, kSettingTextLimit + 1>;
-
-bool supportedPlatform() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version))
-        return false;
-    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ||
-           version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
 
 // "%.6lf", except that an overflowed value is written as a text that reads back as the same
 // infinity: "inf" would come back as 0 (or "1.#INF00" as 1) and hide the overflow.

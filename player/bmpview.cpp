@@ -86,14 +86,7 @@ int copyPixels(HDC dc, const unsigned char* bytes, const BmpLayout& layout) {
                                     info, DIB_RGB_COLORS);
     if (bitmap == nullptr)
         return 0;
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    SetMapMode(memory, GetMapMode(dc));
-    BITMAP size = {};
-    GetObjectA(bitmap, sizeof size, &size);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
+    copyBitmap(dc, bitmap, 0, 0);
     DeleteObject(bitmap);
     return 1;
 }

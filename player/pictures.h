@@ -14,6 +14,10 @@ int DrawResourceBitmap(HDC dc, const char* name, int x, int y);
 // while the paint lasts, so a test sees it here.
 extern HPALETTE(WINAPI* pictureSelectPalette)(HDC, HPALETTE, BOOL);
 
+// Copies a bitmap at its own size to (x, y) of dc, through a memory context that takes dc's
+// mapping mode. The bitmap stays the caller's.
+void copyBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+
 // The size of the picture file from its header; false when the file cannot be read or its
 // header does not describe a picture that fits in the file.
 bool readPictureSize(const char* path, int& width, int& height);

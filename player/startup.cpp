@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "handoff.h"
+#include "platform.h"
 #include "settings.h"
 #include "state.h"
 #include "text.h"
@@ -52,15 +53,6 @@ void loadBarValues() {
 }
 
 namespace {
-
-bool supportedPlatform() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version))
-        return false;
-    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ||
-           version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
 
 bool registerPlayerClass() {
     WNDCLASSA windowClass = {};
