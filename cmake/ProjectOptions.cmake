@@ -24,5 +24,6 @@ function(vebo_gui_program target)
     vebo_defaults(${target})
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
-    target_link_options(${target} PRIVATE -s)
+    # An .exe always loads at its preferred base: it needs no relocations.
+    target_link_options(${target} PRIVATE -s -Wl,--disable-reloc-section)
 endfunction()

@@ -11,7 +11,7 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -25,7 +25,9 @@ bool playable() {
 // The value name of a place remembered per media kind: "Cd1", "Ld3", ...
 std::array<char, 16> placeName(const char* prefix) {
     std::array<char, 16> name{};
-    std::snprintf(name.data(), name.size(), "%s%d", prefix, static_cast<int>(player.mediaKind));
+    copyText(name.data(), name.size(), prefix);
+    std::size_t length = std::strlen(name.data());
+    formatInt(player.mediaKind, name.data() + length, name.size() - length);
     return name;
 }
 

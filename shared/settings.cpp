@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <array>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -55,6 +54,6 @@ int writeSetting(const char* keyPath, const char* name, const char* text) {
 
 int writeSettingInt(const char* keyPath, const char* name, int value) {
     std::array<char, 16> text{};
-    std::snprintf(text.data(), text.size(), "%d", value);
+    formatInt(value, text.data(), text.size());
     return writeSetting(keyPath, name, text.data());
 }

@@ -96,6 +96,20 @@ double textToNumber(const char* text) {
     return std::strtod(prefix.data(), nullptr);
 }
 
+void formatInt(int value, char* text, std::size_t capacity) {
+    std::array<char, 12> digits{};
+    std::size_t first = digits.size() - 1; // digits[11] stays the terminator
+    // Through unsigned arithmetic, so that INT_MIN has a magnitude too.
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[--first] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        digits[--first] = '-';
+    copyText(text, capacity, digits.data() + first);
+}
+
 int truncateToInt(double value) {
     if (std::isnan(value))
         return 0;

@@ -15,6 +15,10 @@ bool copyText(char* dst, std::size_t capacity, const char* src);
 // means the same number on every platform.
 double textToNumber(const char* text);
 
+// The "%d" text of an integer (at most 11 characters), cut to the area when it does not fit.
+// Written without printf, so that a program which shows no fractions carries no formatter.
+void formatInt(int value, char* text, std::size_t capacity);
+
 // Truncates toward zero into an int, saturating at the int range (NaN gives 0), so that a
 // stored 1e30 cannot become an undefined conversion.
 int truncateToInt(double value);

@@ -91,3 +91,19 @@ TEST(TruncateToInt, TruncatesTowardZeroAndSaturates) {
     EXPECT_EQ(truncateToInt(1e30), INT_MAX);
     EXPECT_EQ(truncateToInt(-1e30), INT_MIN);
 }
+
+TEST(FormatInt, WritesTheDecimalTextOfEveryInt) {
+    std::array<char, 16> area{};
+    for (int value : {0, 7, -1, 640, -30, 2147483647, -2147483647 - 1}) {
+        formatInt(value, area.data(), area.size());
+        EXPECT_EQ(std::string(area.data()), std::to_string(value));
+    }
+}
+
+TEST(FormatInt, CutsToTheArea) {
+    std::array<char, 6> area{};
+    area.fill('#');
+    formatInt(-123456, area.data(), 4);
+    EXPECT_STREQ(area.data(), "-12");
+    EXPECT_EQ(area[4], '#');
+}
