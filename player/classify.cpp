@@ -11,7 +11,7 @@ struct ExtensionRule {
 };
 
 constexpr ExtensionRule kRules[] = {
-    {".WAV", ".wav", kWave},  {".MID", ".mid", kMidi},   {".AVI", ".avi", kVideo},
+    {".WAV", ".wav", kWave},  {".MID", ".mid", kMidi},    {".AVI", ".avi", kVideo},
     {".MOV", ".mov", kVideo}, {".BMP", ".bmp", kPicture},
 };
 

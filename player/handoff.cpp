@@ -11,17 +11,25 @@
 
 namespace {
 
-int realPathExists(const char* path) { return _access(path, 0) == 0; }
+int realPathExists(const char* path) {
+    return _access(path, 0) == 0;
+}
 
-int realCurrentDrive() { return _getdrive() - 1; }
+int realCurrentDrive() {
+    return _getdrive() - 1;
+}
 
-int realChangeDrive(int drive) { return drive >= 0 && drive < 26 ? _chdrive(drive + 1) : -1; }
+int realChangeDrive(int drive) {
+    return drive >= 0 && drive < 26 ? _chdrive(drive + 1) : -1;
+}
 
 bool realCurrentFolder(char* area, int capacity) {
     return _getcwd(area, capacity) != nullptr;
 }
 
-int realChangeFolder(const char* folder) { return _chdir(folder); }
+int realChangeFolder(const char* folder) {
+    return _chdir(folder);
+}
 
 // Length of the file-name part: the text before the first blank at which that text names an
 // existing file or folder, or the whole text.
@@ -46,25 +54,29 @@ const ShellSeam kRealShell = {realPathExists,    realCurrentDrive, realChangeDri
 ShellSeam shellSeam = kRealShell;
 int(WINAPI* callErrorBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
 
+namespace {
+
+struct LetterFold {
+    unsigned char letter;
+    unsigned char folded;
+};
+
+// The accented small letters of code page 1252 that fold to their base capital.
+constexpr LetterFold kAccentFolds[] = {
+    {224, 'A'}, {226, 'A'}, {228, 'A'}, {231, 'C'}, {232, 'E'}, {233, 'E'}, {234, 'E'}, {235, 'E'},
+    {238, 'I'}, {239, 'I'}, {244, 'O'}, {246, 'O'}, {249, 'U'}, {251, 'U'}, {252, 'U'},
+};
+
+} // namespace
+
 unsigned char foldLetter(unsigned char letter) {
     if (letter >= 'a' && letter <= 'z')
         return static_cast<unsigned char>(letter - 'a' + 'A');
-    switch (letter) {
-    case 224: case 226: case 228:
-        return 'A';
-    case 231:
-        return 'C';
-    case 232: case 233: case 234: case 235:
-        return 'E';
-    case 238: case 239:
-        return 'I';
-    case 244: case 246:
-        return 'O';
-    case 249: case 251: case 252:
-        return 'U';
-    default:
-        return letter;
+    for (const LetterFold& fold : kAccentFolds) {
+        if (fold.letter == letter)
+            return fold.folded;
     }
+    return letter;
 }
 
 const char* callErrorText(int code) {

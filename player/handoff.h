@@ -6,8 +6,8 @@
 // Platform calls of the hand-off, replaceable by tests.
 struct ShellSeam {
     int (*pathExists)(const char* path);
-    int (*currentDrive)();          // 0 is A:, 2 is C:
-    int (*changeDrive)(int drive);  // 0 on success
+    int (*currentDrive)();         // 0 is A:, 2 is C:
+    int (*changeDrive)(int drive); // 0 on success
     bool (*currentFolder)(char* area, int capacity);
     int (*changeFolder)(const char* folder); // 0 on success
     HINSTANCE(WINAPI* shellExecute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);

@@ -53,4 +53,6 @@ constexpr const char* kPlayerKey = "Software\\Tessaril\\VeboWAVE";
 constexpr const char* kPlayerClass = "WINWAVE";
 
 // Bar mode applies to sound files only.
-inline bool inBarMode() { return player.barMode != 0 && player.mediaKind < kVideo; }
+inline bool inBarMode() {
+    return player.barMode != 0 && player.mediaKind < kVideo;
+}

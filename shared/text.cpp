@@ -35,9 +35,13 @@ bool copyText(char* dst, std::size_t capacity, const char* src) {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Length of the longest prefix of s that is a decimal number (0 when there is none).
 std::size_t decimalPrefixLength(const char* s) {
@@ -100,7 +104,8 @@ void formatInt(int value, char* text, std::size_t capacity) {
     std::array<char, 12> digits{};
     std::size_t first = digits.size() - 1; // digits[11] stays the terminator
     // Through unsigned arithmetic, so that INT_MIN has a magnitude too.
-    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    unsigned magnitude =
+        value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
     do {
         digits[--first] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;

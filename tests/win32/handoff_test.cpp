@@ -141,12 +141,11 @@ TEST(ShowCallError, EachCodeHasItsText) {
     ShellRecorderScope recorder;
     for (int code : {0, 2, 3, 5, 7, 8, 31, 32, -1})
         showCallError(code);
-    EXPECT_EQ(shellRecord.boxes,
-              (Calls{"CallWAVE|Unknown error|48", "CallWAVE|File not found|48",
-                     "CallWAVE|Path not found|48", "CallWAVE|Network error|48",
-                     "CallWAVE|Unknown error|48", "CallWAVE|Out of memory|48",
-                     "CallWAVE|No association defined for that file|48",
-                     "CallWAVE|Unknown error|48", "CallWAVE|Unknown error|48"}));
+    EXPECT_EQ(shellRecord.boxes, (Calls{"CallWAVE|Unknown error|48", "CallWAVE|File not found|48",
+                                        "CallWAVE|Path not found|48", "CallWAVE|Network error|48",
+                                        "CallWAVE|Unknown error|48", "CallWAVE|Out of memory|48",
+                                        "CallWAVE|No association defined for that file|48",
+                                        "CallWAVE|Unknown error|48", "CallWAVE|Unknown error|48"}));
 }
 
 TEST(FoldLetter, SmallAndAccentedLettersFoldToCapitals) {

@@ -6,9 +6,13 @@ ShellRecord shellRecord;
 
 namespace {
 
-int fakeExists(const char* path) { return shellRecord.existing.count(path) ? 1 : 0; }
+int fakeExists(const char* path) {
+    return shellRecord.existing.count(path) ? 1 : 0;
+}
 
-int fakeCurrentDrive() { return shellRecord.drive; }
+int fakeCurrentDrive() {
+    return shellRecord.drive;
+}
 
 int fakeChangeDrive(int drive) {
     shellRecord.calls.push_back("drive " + std::to_string(drive));
@@ -32,9 +36,8 @@ int fakeChangeFolder(const char* folder) {
 
 HINSTANCE WINAPI fakeShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
                                   LPCSTR directory, INT show) {
-    shellRecord.calls.push_back(std::string("exec ") + (owner ? "owner " : "") + verb + " " +
-                                file + "|" + parameters + "|" + directory + "|" +
-                                std::to_string(show));
+    shellRecord.calls.push_back(std::string("exec ") + (owner ? "owner " : "") + verb + " " + file +
+                                "|" + parameters + "|" + directory + "|" + std::to_string(show));
     return reinterpret_cast<HINSTANCE>(shellRecord.shellResult);
 }
 

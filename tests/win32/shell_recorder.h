@@ -8,14 +8,14 @@
 #include <vector>
 
 struct ShellRecord {
-    std::set<std::string> existing;  // paths that "exist"
-    std::set<int> drives{2};         // drives that can be made current (0 is A:)
+    std::set<std::string> existing; // paths that "exist"
+    std::set<int> drives{2};        // drives that can be made current (0 is A:)
     int drive = 2;
     std::string folder = "C:\\work";
     bool folderFits = true;
     INT_PTR shellResult = 42;
-    std::vector<std::string> calls;   // in order: "drive N", "folder X", "exec FILE|PARAMS|DIR"
-    std::vector<std::string> boxes;   // "caption|text|style"
+    std::vector<std::string> calls; // in order: "drive N", "folder X", "exec FILE|PARAMS|DIR"
+    std::vector<std::string> boxes; // "caption|text|style"
 };
 
 extern ShellRecord shellRecord;

@@ -46,8 +46,8 @@ TEST_F(PlayerStartup, CommandLineOf128CharactersIsTakenAnd129Refused) {
 
 TEST_F(PlayerStartup, EmptyBlankAndOverlongCommandLinesEndAtOnceWithoutAnything) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (std::string line : {std::string(""), std::string("    "),
-                             std::string(190, 'x') + ".wav", std::string(200, 'y')}) {
+    for (std::string line : {std::string(""), std::string("    "), std::string(190, 'x') + ".wav",
+                             std::string(200, 'y')}) {
         EXPECT_EQ(runPlayer(instance, nullptr, line.c_str(), SW_SHOWNORMAL), 0);
         EXPECT_FALSE(classRegistered()) << line;
         EXPECT_TRUE(shellRecord.calls.empty()) << line;
