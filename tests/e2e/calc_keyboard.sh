@@ -29,8 +29,7 @@ green_pixels() { convert "$1" txt:- | grep -c '#00FF00' || true; }
 run_session() {
     local name=$1 expected=$2
     shift 2
-    wine "$exe" &
-    local pid=$!
+    start "$exe"
     local place
     place=$(wine "$winctl" wait '#32770' 60 VeboCALC | tr -d '\r') || fail "$name: no calculator"
     focus_calculator 30

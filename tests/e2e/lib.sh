@@ -10,9 +10,12 @@ eval "$("$source_dir/tools/wine-session" env "$session")"
 winctl=$build/tests/win32/winctl.exe
 work=$(mktemp -d "$build/e2e.XXXXXX")
 programs=()
-# A failing check must not leave a program running (and holding the test's output open).
+images=()
+# A failing check must not leave a program running: it would hold the test's output open and
+# write to the registry under the next test.
 cleanup() {
     for pid in "${programs[@]}"; do
+        kill -0 "$pid" 2>/dev/null && wine "$winctl" kill "${images[@]}" >/dev/null 2>&1
         kill "$pid" 2>/dev/null || true
     done
     rm -rf "$work"
@@ -24,6 +27,7 @@ start() {
     wine "$@" </dev/null &
     pid=$!
     programs+=("$pid")
+    images+=("$(basename "$1")")
 }
 
 fail() {

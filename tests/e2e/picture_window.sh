@@ -15,8 +15,7 @@ show_and_check() {
     local picture=$1 shot=$2
     # No saved place (centred) and the start place (0, 0).
     wine reg delete "$key" /f >/dev/null 2>&1 || true
-    wine "$exe" "$(winpath "$picture")" &
-    local pid=$!
+    start "$exe" "$(winpath "$picture")"
     wine "$probe" check "$(basename "$picture")" 60 "$(winpath "$shot.bmp")" "$3" || {
         wine "$winctl" close WINWAVE >/dev/null 2>&1 || true
         fail "window of $(basename "$picture")"

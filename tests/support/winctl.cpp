@@ -6,8 +6,11 @@
 //   winctl close CLASS [CAPTION]  posts WM_CLOSE to the window
 //   winctl button CAPTION SECONDS waits for a box or dialog with that caption and presses
 //                                 its default button; prints the box's text
+//   winctl kill IMAGE...          ends every process of these program files (a failed test
+//                                 must not leave a program behind to disturb the next one)
 // Exit code 0 on success, 1 on time-out or when there is no such window.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +56,27 @@ BOOL CALLBACK appendText(HWND child, LPARAM lParam) {
     return TRUE;
 }
 
+int killImages(int count, char** images) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 1;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        for (int i = 0; i < count; ++i) {
+            if (lstrcmpiA(entry.szExeFile, images[i]) != 0)
+                continue;
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
+                TerminateProcess(process, 1);
+                CloseHandle(process);
+            }
+        }
+    }
+    CloseHandle(snapshot);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -78,6 +102,8 @@ int main(int argc, char** argv) {
         HWND window = FindWindowA(argv[2], argc > 3 ? argv[3] : nullptr);
         return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
+    if (std::strcmp(command, "kill") == 0)
+        return killImages(argc - 2, argv + 2);
     if (std::strcmp(command, "button") == 0) {
         HWND box = waitFor("#32770", argv[2], seconds);
         if (box == nullptr)
