@@ -1,5 +1,6 @@
 // calcDialogProc on the real template: start, keys as WM_COMMAND, radix, placement and End.
 #include "calc_driver.h"
+#include "calc_keys.h"
 #include "dialog.h"
 #include "drawkit.h"
 #include "keypad.h"
@@ -50,27 +51,7 @@ class CalcDialog : public ::testing::Test {
     void press(int id) { clickKey(dialog, id); }
     void type(const char* keys) {
         for (const char* k = keys; *k != '\0'; ++k)
-            press(idOf(*k));
-    }
-    static int idOf(char key) {
-        switch (key) {
-        case '+':
-            return kIdAdd;
-        case '-':
-            return kIdSubtract;
-        case '*':
-            return kIdMultiply;
-        case '/':
-            return kIdDivide;
-        case '%':
-            return kIdPercent;
-        case '=':
-            return kIdEquals;
-        case '.':
-            return kIdPoint;
-        default:
-            return key >= 'A' ? kIdHexDigitA + (key - 'A') : kIdDigit0 + (key - '0');
-        }
+            press(keyId(*k));
     }
     bool enabled(int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
     bool checked(int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
