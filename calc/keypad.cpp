@@ -320,6 +320,7 @@ void displayText(const CalcState& state, char* text, std::size_t capacity) {
         formatHex(state.Accum, work);
     else
         formatFixed6(state.Accum, work, sizeof work);
+    trimBlanks(work);
     fitDisplayField(work, kDisplayWidth);
     copyText(text, capacity, work);
 }

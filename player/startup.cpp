@@ -98,7 +98,7 @@ int runPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine, i
         return 0;
     ShowWindow(window, show);
     UpdateWindow(window);
-    MSG message;
+    MSG message = {};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);

@@ -57,7 +57,8 @@ LRESULT onCreate(HWND window) {
     setDrawingKit(1);
     FitWindowToMedia(window, player.mediaPath, x, y);
     if (startMedia() == 0) {
-        // Wine destroys a refused window without WM_DESTROY, so the kit goes here.
+        // Wine destroys a refused window without WM_DESTROY, so the kit goes here; where
+        // WM_DESTROY does follow, deleting the emptied kit again does nothing.
         setDrawingKit(0);
         return -1; // the window is not created and the player ends
     }
