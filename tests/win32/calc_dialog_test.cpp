@@ -294,6 +294,13 @@ TEST_F(CalcDialog, ClosingWhileTypingWithNoOperatorSavesZero) {
     EXPECT_EQ(startup.OldVal, 0.0);
 }
 
+// Runs the real template modally, with the script acting once it is shown.
+INT_PTR runModal(DialogScript& script) {
+    return driveDialog(script, [] {
+        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
+    });
+}
+
 // The modal runs: End's result, Esc through the dialog manager, and the Close box.
 TEST_F(CalcDialog, OkEndsTheModalDialogWithResultOne) {
     DialogScript script;
@@ -304,9 +311,7 @@ TEST_F(CalcDialog, OkEndsTheModalDialogWithResultOne) {
         clickKey(d, kIdEquals);
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     };
-    INT_PTR result = driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
-    });
+    INT_PTR result = runModal(script);
     EXPECT_TRUE(script.acted);
     EXPECT_FALSE(script.timedOut);
     EXPECT_EQ(result, 1);
@@ -323,9 +328,7 @@ TEST_F(CalcDialog, EscapeKeyEndsLikeOk) {
         clickKey(d, kIdAdd);
         PostMessageA(focusOf(d), WM_KEYDOWN, VK_ESCAPE, 0);
     };
-    INT_PTR result = driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
-    });
+    INT_PTR result = runModal(script);
     EXPECT_FALSE(script.timedOut);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(startup.OldVal, 8.0);
@@ -342,9 +345,7 @@ TEST_F(CalcDialog, CloseBoxEndsLikeOk) {
         SetWindowPos(d, nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
     };
-    INT_PTR result = driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
-    });
+    INT_PTR result = runModal(script);
     EXPECT_FALSE(script.timedOut);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(startup.OldVal, 3.0);
@@ -364,9 +365,7 @@ TEST_F(CalcDialog, EqualsIsTheFirstTabStopAndTheDefaultButton) {
         defId = SendMessageA(d, DM_GETDEFID, 0, 0);
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     };
-    driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
-    });
+    runModal(script);
     EXPECT_EQ(first, kIdEquals);
     EXPECT_EQ(HIWORD(defId), DC_HASDEFID);
     EXPECT_EQ(LOWORD(defId), kIdEquals);
@@ -387,9 +386,7 @@ TEST_F(CalcDialog, MnemonicsPressTheirKeysWithOrWithoutAlt) {
         PostMessageA(target, WM_CHAR, 'S', 0);
         PostMessageA(target, WM_CHAR, 'o', 0);
     };
-    INT_PTR result = driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
-    });
+    INT_PTR result = runModal(script);
     EXPECT_FALSE(script.timedOut);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(startup.OldMem, 20.0);
@@ -406,9 +403,7 @@ TEST_F(CalcDialog, MnemonicsOfDisabledKeysDoNothing) {
             PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 0);
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     };
-    driveDialog(script, [] {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
-    });
+    runModal(script);
     EXPECT_FALSE(script.timedOut);
     EXPECT_STREQ(calc.Entry, "12");
 }
