@@ -27,3 +27,17 @@ function(vebo_gui_program target)
     # An .exe always loads at its preferred base: it needs no relocations.
     target_link_options(${target} PRIVATE -s -Wl,--disable-reloc-section)
 endfunction()
+
+# A program's version resource and application manifest, from the project's version.
+function(vebo_program_identity target description)
+    set(VEBO_PROGRAM ${target})
+    set(VEBO_DESCRIPTION ${description})
+    set(VEBO_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
+    set(templates ${PROJECT_SOURCE_DIR}/shared/resources)
+    configure_file(${templates}/program.manifest.in ${VEBO_MANIFEST} @ONLY)
+    configure_file(${templates}/program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}_identity.rc
+                   @ONLY)
+    set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}_identity.rc PROPERTIES
+                                OBJECT_DEPENDS ${VEBO_MANIFEST})
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_identity.rc)
+endfunction()

@@ -3,6 +3,7 @@
 #include "dialog.h"
 #include "display.h"
 #include "drawkit.h"
+#include "gdi_count.h"
 #include "keypad.h"
 
 #include <windows.h>
@@ -18,25 +19,6 @@ constexpr int kWidth = 160;
 constexpr int kHeight = 40;
 constexpr int kMargin = 10; // room around the item to see that nothing is painted there
 constexpr COLORREF kUntouched = RGB(90, 60, 30);
-
-// Counts the GDI objects of this process in the handle table Wine keeps in the PEB
-// (GetGuiResources is a stub under Wine).
-int gdiObjectCount() {
-    const BYTE* peb = nullptr;
-    asm("movl %%fs:0x30, %0" : "=r"(peb)); // the PEB of a 32-bit process
-    auto* table = *reinterpret_cast<const BYTE* const*>(peb + 0x94);
-    if (table == nullptr)
-        return -1;
-    MEMORY_BASIC_INFORMATION region = {};
-    VirtualQuery(table, &region, sizeof region);
-    std::size_t entries = region.RegionSize / 24;
-    if (entries > 0x10000)
-        entries = 0x10000;
-    int count = 0;
-    for (std::size_t i = 0; i < entries; ++i)
-        count += table[i * 24 + 14] != 0 ? 1 : 0;
-    return count;
-}
 
 // A 32-bit top-down DIB section selected into a memory context; the item rectangle sits at
 // (kMargin, kMargin) through the viewport origin, so the paint's (0, 0) is the item's corner.

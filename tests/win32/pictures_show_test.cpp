@@ -1,3 +1,4 @@
+#include "gdi_count.h"
 #include "pictures_support.h"
 
 #include "pictures.h"

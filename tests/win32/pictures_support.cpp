@@ -134,16 +134,3 @@ PaletteRecorder::PaletteRecorder() {
 PaletteRecorder::~PaletteRecorder() {
     pictureSelectPalette = SelectPalette;
 }
-
-int gdiObjectCount() {
-    // 32-bit Wine: the process environment block at fs:0x30, the GDI handle table pointer at
-    // its offset 0x94, 24-byte entries whose type byte (offset 14) is nonzero when in use.
-    const unsigned char* environment = nullptr;
-    asm("movl %%fs:0x30, %0" : "=r"(environment));
-    const unsigned char* table = *reinterpret_cast<const unsigned char* const*>(environment + 0x94);
-    constexpr int kEntries = 0x4000;
-    int count = 0;
-    for (int i = 0; i < kEntries; ++i)
-        count += table[i * 24 + 14] != 0;
-    return count;
-}

@@ -80,7 +80,3 @@ struct PaletteRecorder {
     PaletteRecorder& operator=(const PaletteRecorder&) = delete;
     static std::vector<PaletteCall> calls;
 };
-
-// GDI objects the process holds now (Wine keeps their table in the process environment
-// block; GetGuiResources is a stub under Wine).
-int gdiObjectCount();

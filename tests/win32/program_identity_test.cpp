@@ -1,0 +1,126 @@
+// Each program carries the version resource and the application manifest that Windows reads
+// before it runs a line of the program: checked through the system's own readers.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Program {
+    const char* path;
+    const char* name;
+    const char* description;
+};
+
+const std::array<Program, 2> kPrograms{{
+    {VEBOWAVE_EXE, "VeboWAVE", "VeboWAVE media player"},
+    {VEBOCALC_EXE, "VeboCALC", "VeboCALC pocket calculator"},
+}};
+
+std::string versionText(const std::vector<char>& block, const char* name) {
+    char query[128];
+    std::snprintf(query, sizeof query, "\\StringFileInfo\\040904E4\\%s", name);
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), query, &value, &length) || length == 0)
+        return "(missing)";
+    return std::string(static_cast<const char*>(value));
+}
+
+std::vector<char> versionBlock(const char* path) {
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    std::vector<char> block(size);
+    if (size == 0 || !GetFileVersionInfoA(path, 0, size, block.data()))
+        block.clear();
+    return block;
+}
+
+// The activation context Windows would build from the program's manifest resource.
+HANDLE manifestContext(const char* path) {
+    ACTCTXA context{};
+    context.cbSize = sizeof context;
+    context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = path;
+    context.lpResourceName = CREATEPROCESS_MANIFEST_RESOURCE_ID;
+    return CreateActCtxA(&context);
+}
+
+// The manifest resource as text (the activation context's query for the supported systems
+// has changed its record layout between Windows versions, so the text is read instead).
+std::string manifestText(const char* path) {
+    HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr)
+        return {};
+    std::string text;
+    HRSRC found = FindResourceA(module, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    if (loaded != nullptr)
+        text.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, found));
+    FreeLibrary(module);
+    return text;
+}
+
+TEST(ProgramIdentity, VersionResourceNamesMakerProductAndTheBuildVersion) {
+    unsigned major = 0, minor = 0, patch = 0;
+    ASSERT_EQ(std::sscanf(VEBO_VERSION, "%u.%u.%u", &major, &minor, &patch), 3);
+    for (const Program& program : kPrograms) {
+        SCOPED_TRACE(program.name);
+        std::vector<char> block = versionBlock(program.path);
+        ASSERT_FALSE(block.empty()) << "no version resource";
+        EXPECT_EQ(versionText(block, "CompanyName"), "Tessaril");
+        EXPECT_EQ(versionText(block, "ProductName"), program.name);
+        EXPECT_EQ(versionText(block, "FileDescription"), program.description);
+        EXPECT_EQ(versionText(block, "OriginalFilename"), std::string(program.name) + ".exe");
+        EXPECT_EQ(versionText(block, "FileVersion"), VEBO_VERSION);
+        EXPECT_EQ(versionText(block, "ProductVersion"), VEBO_VERSION);
+
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT length = 0;
+        ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+        ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
+        EXPECT_EQ(fixed->dwSignature, VS_FFI_SIGNATURE);
+        EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(minor, major));
+        EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(0, patch));
+        EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+        EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+    }
+}
+
+TEST(ProgramIdentity, ManifestLeavesTheProgramDpiUnaware) {
+    for (const Program& program : kPrograms) {
+        SCOPED_TRACE(program.name);
+        HANDLE context = manifestContext(program.path);
+        ASSERT_NE(context, INVALID_HANDLE_VALUE) << "manifest refused, error " << GetLastError();
+        std::array<wchar_t, 32> value{};
+        SIZE_T written = 0;
+        EXPECT_TRUE(QueryActCtxSettingsW(0, context, nullptr, L"dpiAware", value.data(),
+                                         value.size(), &written));
+        EXPECT_STREQ(value.data(), L"false");
+        ReleaseActCtx(context);
+    }
+}
+
+TEST(ProgramIdentity, ManifestDeclaresEveryWindowsFromVistaToEleven) {
+    // Vista, 7, 8, 8.1, and 10 (which 11 shares).
+    const std::array<const char*, 5> expected{
+        "{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"};
+    for (const Program& program : kPrograms) {
+        SCOPED_TRACE(program.name);
+        std::string manifest = manifestText(program.path);
+        ASSERT_FALSE(manifest.empty()) << "no manifest resource";
+        for (const char* id : expected)
+            EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"),
+                      std::string::npos)
+                << id;
+    }
+}
+
+} // namespace
