@@ -3,7 +3,7 @@
 function(vebo_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Werror)
     if(VEBO_WIN32)
-        # Exact C99 printf/strtod from MinGW instead of the inexact classic msvcrt ones.
+        # Exact C99 printf from MinGW instead of the inexact classic msvcrt one.
         target_compile_definitions(${target} PRIVATE __USE_MINGW_ANSI_STDIO=1 NOMINMAX)
     endif()
 endfunction()
@@ -17,6 +17,11 @@ else()
     # Sanitizers for everything built on the host, tests and fuzzers alike.
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
+    # Coverage in every object, so that a fuzzer is guided by the branches of the library it
+    # drives and not only by its own.
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        add_compile_options(-fsanitize=fuzzer-no-link)
+    endif()
 endif()
 
 # A Windows GUI program: no console, stripped, small.

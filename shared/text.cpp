@@ -1,9 +1,10 @@
 #include "text.h"
 
+#include "decimal.h"
+
 #include <array>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 void trimBlanks(char* text) {
@@ -80,24 +81,7 @@ std::size_t decimalPrefixLength(const char* s) {
 double textToNumber(const char* text) {
     while (isSpace(*text))
         ++text;
-    std::size_t length = decimalPrefixLength(text);
-    if (length == 0)
-        return 0.0;
-    // strtod on a copy of just the prefix: it then cannot wander into "inf" or hex forms.
-    std::array<char, 512> prefix{};
-    if (length >= prefix.size()) {
-        char* copy = static_cast<char*>(std::malloc(length + 1));
-        if (copy == nullptr)
-            return 0.0;
-        std::memcpy(copy, text, length);
-        copy[length] = '\0';
-        double value = std::strtod(copy, nullptr);
-        std::free(copy);
-        return value;
-    }
-    std::memcpy(prefix.data(), text, length);
-    prefix[length] = '\0';
-    return std::strtod(prefix.data(), nullptr);
+    return decimalToDouble(text, decimalPrefixLength(text));
 }
 
 void formatInt(int value, char* text, std::size_t capacity) {

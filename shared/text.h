@@ -10,7 +10,8 @@ void trimBlanks(char* text);
 bool copyText(char* dst, std::size_t capacity, const char* src);
 
 // The classic decimal text-to-number conversion: leading white space, optional sign, digits
-// with an optional point and exponent; the longest such prefix counts, no number gives 0.
+// with an optional point and exponent; the longest such prefix counts, rounded to the nearest
+// double (a tie to the even one), and no number gives 0.
 // Unlike a C99 strtod it never reads "inf", "nan" or hexadecimal forms, so a stored text
 // means the same number on every platform.
 double textToNumber(const char* text);
