@@ -8,6 +8,10 @@
 //                                 its default button; prints the box's text
 //   winctl kill IMAGE...          ends every process of these program files (a failed test
 //                                 must not leave a program behind to disturb the next one)
+//   winctl click CAPTION TEXT SECONDS   waits for an enabled button labelled TEXT (with its
+//                                 "&") in a visible window whose caption begins with CAPTION
+//                                 and clicks it; several windows may match (a wizard and its
+//                                 message box)
 // Exit code 0 on success, 1 on time-out or when there is no such window.
 #include <windows.h>
 #include <tlhelp32.h>
@@ -54,6 +58,51 @@ BOOL CALLBACK appendText(HWND child, LPARAM lParam) {
         std::strncat(reinterpret_cast<char*>(lParam), text, 511);
     }
     return TRUE;
+}
+
+struct ButtonSearch {
+    const char* caption;
+    const char* text;
+    HWND button;
+};
+
+BOOL CALLBACK findButton(HWND child, LPARAM lParam) {
+    auto* search = reinterpret_cast<ButtonSearch*>(lParam);
+    char className[32] = "";
+    char text[128] = "";
+    GetClassNameA(child, className, sizeof className);
+    GetWindowTextA(child, text, sizeof text);
+    if (lstrcmpiA(className, "Button") == 0 && std::strcmp(text, search->text) == 0 &&
+        IsWindowVisible(child) && IsWindowEnabled(child)) {
+        search->button = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK searchTopLevel(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<ButtonSearch*>(lParam);
+    char caption[256] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    if (IsWindowVisible(window) &&
+        std::strncmp(caption, search->caption, std::strlen(search->caption)) == 0)
+        EnumChildWindows(window, findButton, lParam);
+    return search->button == nullptr;
+}
+
+int clickButton(const char* caption, const char* text, double seconds) {
+    DWORD limit = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    ButtonSearch search = {caption, text, nullptr};
+    for (;;) {
+        EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.button != nullptr) {
+            PostMessageA(search.button, BM_CLICK, 0, 0);
+            return 0;
+        }
+        if (static_cast<LONG>(GetTickCount() - limit) > 0)
+            return 1;
+        Sleep(20);
+    }
 }
 
 int killImages(int count, char** images) {
@@ -104,6 +153,8 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(command, "kill") == 0)
         return killImages(argc - 2, argv + 2);
+    if (std::strcmp(command, "click") == 0 && argc > 4)
+        return clickButton(argv[2], argv[3], std::atof(argv[4]));
     if (std::strcmp(command, "button") == 0) {
         HWND box = waitFor("#32770", argv[2], seconds);
         if (box == nullptr)
