@@ -1,5 +1,6 @@
 #include "handoff.h"
 
+#include "platform.h"
 #include "text.h"
 
 #include <direct.h>
@@ -31,6 +32,17 @@ int realChangeFolder(const char* folder) {
     return _chdir(folder);
 }
 
+// shell32 is loaded only for a file that is handed off: the player's own files never need it.
+HINSTANCE WINAPI shellExecuteOnDemand(HWND window, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                      LPCSTR folder, INT show) {
+    static decltype(&ShellExecuteA) execute = nullptr;
+    if (execute == nullptr)
+        execute = systemFunctionAs<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    // Without shell32 the result is the shell's own "DLL not found".
+    return execute != nullptr ? execute(window, verb, file, parameters, folder, show)
+                              : reinterpret_cast<HINSTANCE>(SE_ERR_DLLNOTFOUND);
+}
+
 // Length of the file-name part: the text before the first blank at which that text names an
 // existing file or folder, or the whole text.
 std::size_t fileNameLength(const char* text) {
@@ -50,7 +62,7 @@ std::size_t fileNameLength(const char* text) {
 } // namespace
 
 const ShellSeam kRealShell = {realPathExists,    realCurrentDrive, realChangeDrive,
-                              realCurrentFolder, realChangeFolder, ShellExecuteA};
+                              realCurrentFolder, realChangeFolder, shellExecuteOnDemand};
 ShellSeam shellSeam = kRealShell;
 int(WINAPI* callErrorBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
 

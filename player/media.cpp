@@ -1,10 +1,38 @@
 #include "media.h"
 
 #include "handoff.h"
+#include "platform.h"
 #include "state.h"
 #include "text.h"
 
-const MciSeam kRealMci = {mciSendCommandA, waveOutGetNumDevs, midiOutGetNumDevs};
+namespace {
+
+// winmm is loaded when the first sound or video is opened, not at every start: loading it and
+// its sound drivers is most of what a picture's start would otherwise cost beyond a bare window.
+constexpr char kWinmm[] = "winmm.dll";
+
+MCIERROR WINAPI sendCommandOnDemand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
+                                    DWORD_PTR parameters) {
+    static decltype(&mciSendCommandA) send = nullptr;
+    if (send == nullptr)
+        send = systemFunctionAs<decltype(&mciSendCommandA)>(kWinmm, "mciSendCommandA");
+    return send != nullptr ? send(device, message, flags, parameters) : MCIERR_DEVICE_NOT_INSTALLED;
+}
+
+// Without winmm there is no device of either kind.
+UINT WINAPI waveOutDevicesOnDemand() {
+    auto count = systemFunctionAs<decltype(&waveOutGetNumDevs)>(kWinmm, "waveOutGetNumDevs");
+    return count != nullptr ? count() : 0;
+}
+
+UINT WINAPI midiOutDevicesOnDemand() {
+    auto count = systemFunctionAs<decltype(&midiOutGetNumDevs)>(kWinmm, "midiOutGetNumDevs");
+    return count != nullptr ? count() : 0;
+}
+
+} // namespace
+
+const MciSeam kRealMci = {sendCommandOnDemand, waveOutDevicesOnDemand, midiOutDevicesOnDemand};
 MciSeam mciSeam = kRealMci;
 
 namespace {

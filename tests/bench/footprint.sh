@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Footprint of the programs: size of each stripped .exe (resources included) against the
-# 64 KiB goal, and the DLLs each imports.
+# 64 KiB goal, the DLLs each imports and those it loads only when first needed.
 #   footprint.sh EXE...
 set -euo pipefail
+source "$(dirname "$0")/../tools/pe_imports.sh"
 echo "Footprint of the stripped programs"
 echo
-echo "| program | bytes | KiB | goal KiB | imports |"
-echo "|---|---:|---:|---:|---|"
+echo "| program | bytes | KiB | goal KiB | imports | loaded when first needed |"
+echo "|---|---:|---:|---:|---|---|"
 for exe in "$@"; do
-    bytes=$(stat -c %s "$exe")
-    imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print $3 }' | tr '\n' ' ')
-    awk -v name="$(basename "$exe")" -v bytes="$bytes" -v imports="$imports" \
-        'BEGIN { printf "| %s | %d | %.1f | 64 | %s|\n", name, bytes, bytes / 1024, imports }'
+    awk -v name="$(basename "$exe")" -v bytes="$(stat -c %s "$exe")" \
+        -v imports="$(static_imports "$exe" | tr '\n' ' ')" \
+        -v on_demand="$(on_demand_dlls "$exe" | tr '\n' ' ')" \
+        'BEGIN { printf "| %s | %d | %.1f | 64 | %s| %s|\n", name, bytes, bytes / 1024, imports, on_demand }'
 done
