@@ -12,18 +12,26 @@ namespace {
 
 constexpr int kSide = 4096;
 
-// The floor: the file read whole, then one call that draws its pixels.
-bool floorPaint(HDC dc, const char* path) {
+// The whole file, or nothing when it cannot be read whole.
+std::vector<unsigned char> readWholeFile(const char* path) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return false;
+        return {};
     std::vector<unsigned char> bytes(GetFileSize(file, nullptr));
     DWORD read = 0;
     bool ok = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
               read == bytes.size();
     CloseHandle(file);
     if (!ok)
+        bytes.clear();
+    return bytes;
+}
+
+// The floor: the file read whole, then one call that draws its pixels.
+bool floorPaint(HDC dc, const char* path) {
+    std::vector<unsigned char> bytes = readWholeFile(path);
+    if (bytes.empty())
         return false;
     const auto* header = reinterpret_cast<const BITMAPFILEHEADER*>(bytes.data());
     const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data() + sizeof(BITMAPFILEHEADER));
@@ -35,16 +43,8 @@ bool floorPaint(HDC dc, const char* path) {
 // What the player's way costs beyond the floor's: the device bitmap made of the whole picture,
 // visible or not, before any of it is copied.
 double deviceBitmapMs(HDC dc, const char* path) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return -1;
-    std::vector<unsigned char> bytes(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    bool ok = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-              read == bytes.size();
-    CloseHandle(file);
-    if (!ok)
+    std::vector<unsigned char> bytes = readWholeFile(path);
+    if (bytes.empty())
         return -1;
     const auto* header = reinterpret_cast<const BITMAPFILEHEADER*>(bytes.data());
     const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data() + sizeof(BITMAPFILEHEADER));
