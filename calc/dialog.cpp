@@ -2,6 +2,8 @@
 
 #include "display.h"
 #include "keypad.h"
+#include "onscreen.h"
+#include "startup.h"
 
 #include <algorithm>
 #include <array>
@@ -27,13 +29,23 @@ void redrawDisplay(HWND dialog) {
 
 // Only the right and bottom edges pull the dialog back: a negative place is kept, since it
 // may be on a screen to the left of or above the primary one.
+POINT pulledBack(int x, int y, int width, int height) {
+    return {std::min(x, GetSystemMetrics(SM_CXSCREEN) - width),
+            std::min(y, GetSystemMetrics(SM_CYSCREEN) - height)};
+}
+
+// A place that no monitor shows any more (a screen that is gone, a value written by hand)
+// gives way to the first run's place, so that the calculator is seen.
 void placeDialog(HWND dialog) {
     RECT frame = {};
     GetWindowRect(dialog, &frame);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
-    startup.WinX = std::min(startup.WinX, GetSystemMetrics(SM_CXSCREEN) - width);
-    startup.WinY = std::min(startup.WinY, GetSystemMetrics(SM_CYSCREEN) - height);
+    POINT place = pulledBack(startup.WinX, startup.WinY, width, height);
+    if (!touchesMonitor(place.x, place.y, width, height))
+        place = pulledBack(kDefaultPlace, kDefaultPlace, width, height);
+    startup.WinX = place.x;
+    startup.WinY = place.y;
     MoveWindow(dialog, startup.WinX, startup.WinY, width, height, TRUE);
 }
 

@@ -29,8 +29,10 @@ void writeNumber(const char* name, double value) {
 
 void loadCalcValues() {
     SettingText text{};
-    startup.WinX = truncateToInt(readSetting(kCalcKey, "Cd", text.data(), text.size(), "100"));
-    startup.WinY = truncateToInt(readSetting(kCalcKey, "Ld", text.data(), text.size(), "100"));
+    startup.WinX =
+        truncateToInt(readSetting(kCalcKey, "Cd", text.data(), text.size(), kDefaultPlaceText));
+    startup.WinY =
+        truncateToInt(readSetting(kCalcKey, "Ld", text.data(), text.size(), kDefaultPlaceText));
     startup.OldVal = readSetting(kCalcKey, "OldVal", text.data(), text.size(), "0");
     startup.OldMem = readSetting(kCalcKey, "OldMem", text.data(), text.size(), "0");
 }

@@ -5,6 +5,10 @@
 
 constexpr char kCalcKey[] = "Software\\Tessaril\\VeboCALC";
 
+// Where the dialog opens on a first run, on both axes (the text is the stored default).
+constexpr char kDefaultPlaceText[] = "100";
+constexpr int kDefaultPlace = 100;
+
 // The instance whose resources hold the dialog template "VEBOCALC".
 extern HINSTANCE calcInstance;
 

@@ -29,24 +29,29 @@ struct PictureBlock {
     std::size_t size;
 };
 
-// Read-only and shared, so that read-only files, files on read-only media and files that
-// another program has open are shown too.
-HANDLE openPicture(const char* path) {
-    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+// OpenFile looks for a name without a folder where the system looks (the current folder, the
+// system's folders, PATH). Read-only and shared, so that read-only files, files on read-only
+// media and files that another program has open are shown too.
+HFILE openPicture(const char* path) {
+    OFSTRUCT found = {};
+    return OpenFile(path, &found, OF_READ | OF_SHARE_DENY_NONE);
+}
+
+HANDLE handleOf(HFILE file) {
+    return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(file));
 }
 
 // The file's size; false for 4 GB or more, which no block can hold.
-bool fileSizeOf(HANDLE file, DWORD& size) {
+bool fileSizeOf(HFILE file, DWORD& size) {
     DWORD high = 0;
-    size = GetFileSize(file, &high);
+    size = GetFileSize(handleOf(file), &high);
     return high == 0 && size != INVALID_FILE_SIZE;
 }
 
 // Reads the file into a new locked block; failures are reported and leave nothing held.
 bool loadPicture(const char* path, PictureBlock& block) {
-    HANDLE file = openPicture(path);
-    if (file == INVALID_HANDLE_VALUE) {
+    HFILE file = openPicture(path);
+    if (file == HFILE_ERROR) {
         showCallError(kPathNotFound);
         return false;
     }
@@ -57,14 +62,14 @@ bool loadPicture(const char* path, PictureBlock& block) {
     if (block.bytes == nullptr) {
         if (block.memory != nullptr)
             GlobalFree(block.memory);
-        CloseHandle(file);
+        _lclose(file);
         showCallError(kOutOfMemory);
         return false;
     }
     DWORD read = 0;
-    if (!ReadFile(file, block.bytes, size, &read, nullptr))
+    if (!ReadFile(handleOf(file), block.bytes, size, &read, nullptr))
         read = 0;
-    CloseHandle(file);
+    _lclose(file);
     block.size = read;
     return true;
 }
@@ -127,25 +132,25 @@ int ShowBmpFile(HDC dc, const char* path) {
     return drawn;
 }
 
-bool readPictureSize(const char* path, int& width, int& height) {
-    HANDLE file = openPicture(path);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+PictureSize readPictureSize(const char* path, int& width, int& height) {
+    HFILE file = openPicture(path);
+    if (file == HFILE_ERROR)
+        return PictureSize::Unopened;
     DWORD size = 0;
     std::array<unsigned char, kBmpHeadersSize> bytes{};
     DWORD read = 0;
     bool sized = fileSizeOf(file, size);
-    bool readable = ReadFile(file, bytes.data(), bytes.size(), &read, nullptr) != 0;
-    CloseHandle(file);
+    bool readable = ReadFile(handleOf(file), bytes.data(), bytes.size(), &read, nullptr) != 0;
+    _lclose(file);
     BmpHeader header = {};
     BmpLayout layout = {};
     if (!sized || !readable || !readBmpHeader(bytes.data(), read, header) ||
         !planBmpLayout(header, size, layout))
-        return false;
+        return PictureSize::Refused;
     auto columns = static_cast<std::size_t>(header.width);
     if (columns > kLargestPictureSide || layout.rows > kLargestPictureSide)
-        return false;
+        return PictureSize::Refused;
     width = header.width;
     height = static_cast<int>(layout.rows);
-    return true;
+    return PictureSize::Read;
 }

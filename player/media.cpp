@@ -82,7 +82,8 @@ void prepareVideoOpen() {
     media.videoOpen.lpstrElementName = media.videoPath;
 }
 
-// Called only while the position is short of the length.
+// Called only while the position is short of the length. It asks for every kind of media, not
+// only video: any device that halts one unit short would otherwise keep its window open.
 bool stoppedAtTheLastUnit(MCI_STATUS_PARMS& status) {
     DWORD position = session().mediaPosition;
     bool stoodStill = lastPoll.known && lastPoll.position == position && player.paused == 0;

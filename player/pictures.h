@@ -18,6 +18,14 @@ extern HPALETTE(WINAPI* pictureSelectPalette)(HDC, HPALETTE, BOOL);
 // mapping mode. The bitmap stays the caller's.
 void copyBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 
-// The size of the picture file from its header; false when the file cannot be read or its
-// header does not describe a picture that fits in the file.
-bool readPictureSize(const char* path, int& width, int& height);
+// What reading a picture file's size found.
+enum class PictureSize {
+    Unopened, // the file cannot be opened
+    Refused,  // its header does not describe a picture that fits in the file
+    Read,     // width and height are set
+};
+
+// The size of the picture file from its header. The file is looked for as OpenFile looks for
+// it: a name without a folder is searched for in the current folder, the system's folders and
+// PATH, as it is at every paint.
+PictureSize readPictureSize(const char* path, int& width, int& height);

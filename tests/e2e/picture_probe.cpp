@@ -1,12 +1,12 @@
 // Writes the end-to-end test picture and checks the player's window for it from outside:
-//   picture_probe write PATH
-//       writes an 8-bit picture of rings (kWidth by kHeight, 256 colours)
+//   picture_probe write PATH [WIDTH HEIGHT]
+//       writes an 8-bit picture of rings (kWidth by kHeight unless given, 256 colours)
 //   picture_probe check TITLE SECONDS SHOT picture|start
 //       waits for the visible WINWAVE window titled TITLE; "picture": its client area is the
 //       picture at full size, its frame adds 6 and the caption, and it is centred on the
-//       screen; "start": it kept the start size (client 128 by 128) and place (0, 0) and its
-//       client area is white. Waits for the paint, saves the window as it is on the screen to
-//       SHOT (a 24-bit BMP) and prints "x y width height" of the window
+//       screen; "start": it kept the start size (client 128 by 128), is centred on the
+//       screen, and its client area is white. Waits for the paint, saves the window as it is on the
+//       screen to SHOT (a 24-bit BMP) and prints "x y width height" of the window
 // Exit code 0 when the check passes, 1 with the reason on standard error otherwise.
 #include "../tools/make_bmp.h"
 
@@ -37,21 +37,23 @@ std::uint32_t ringIndex(int x, int y) {
     return static_cast<std::uint32_t>((dx * dx + dy * dy) / 12 + x / 4) % 256;
 }
 
-testbmp::Picture rings() {
+testbmp::Picture rings(int width, int height) {
     testbmp::Picture picture;
-    picture.width = kWidth;
-    picture.height = kHeight;
+    picture.width = width;
+    picture.height = height;
     picture.bitsPerPixel = 8;
     for (std::uint32_t i = 0; i < 256; ++i) {
         testbmp::Rgb colour = rampColour(i);
         picture.table.push_back({colour.blue, colour.green, colour.red, 0});
     }
-    picture.pixels = testbmp::packRows(kWidth, kHeight, 8, false, ringIndex);
+    picture.pixels = testbmp::packRows(width, height, 8, false, ringIndex);
     return picture;
 }
 
-int writePicture(const char* path) {
-    testbmp::Bytes bytes = testbmp::fileOf(rings());
+int writePicture(const char* path, int width, int height) {
+    if (width <= 0 || height <= 0)
+        return 1;
+    testbmp::Bytes bytes = testbmp::fileOf(rings(width, height));
     FILE* out = std::fopen(path, "wb");
     if (out == nullptr)
         return 1;
@@ -181,8 +183,8 @@ int checkWindow(const char* title, double seconds, const char* shot, bool startS
     if (outer.right - outer.left != outerWidth || outer.bottom - outer.top != outerHeight)
         return fail("window " + std::to_string(outer.right - outer.left) + " by " +
                     std::to_string(outer.bottom - outer.top));
-    int left = startSize ? 0 : GetSystemMetrics(SM_CXSCREEN) / 2 - outerWidth / 2;
-    int top = startSize ? 0 : GetSystemMetrics(SM_CYSCREEN) / 2 - outerHeight / 2;
+    int left = GetSystemMetrics(SM_CXSCREEN) / 2 - outerWidth / 2;
+    int top = GetSystemMetrics(SM_CYSCREEN) / 2 - outerHeight / 2;
     if (outer.left != left || outer.top != top)
         return fail("window at (" + std::to_string(outer.left) + ", " + std::to_string(outer.top) +
                     "), expected (" + std::to_string(left) + ", " + std::to_string(top) + ")");
@@ -211,9 +213,12 @@ int checkWindow(const char* title, double seconds, const char* shot, bool startS
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "write") == 0)
-        return writePicture(argv[2]);
+        return writePicture(argv[2], kWidth, kHeight);
+    if (argc == 5 && std::strcmp(argv[1], "write") == 0)
+        return writePicture(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     if (argc == 6 && std::strcmp(argv[1], "check") == 0)
         return checkWindow(argv[2], std::atof(argv[3]), argv[4],
                            std::strcmp(argv[5], "start") == 0);
-    return fail("usage: picture_probe write PATH | check TITLE SECONDS SHOT picture|start");
+    return fail("usage: picture_probe write PATH [WIDTH HEIGHT] | check TITLE SECONDS SHOT "
+                "picture|start");
 }

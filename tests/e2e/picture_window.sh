@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real VeboWAVE.exe as a picture viewer: an 8-bit picture opens a centred window whose
 # client area is the picture at full size, pixel for pixel; a picture whose header declares
-# more than the file holds keeps the start size and stays white. Screenshots of both windows
+# more than the file holds keeps the start size, is centred all the same, and stays white. Screenshots of both windows
 # are kept in the build tree (tests/e2e/picture_window*.bmp, and .png where ImageMagick is).
 source "$(dirname "$0")/lib.sh" "$@"
 exe=$build/player/VeboWAVE.exe
@@ -13,7 +13,7 @@ key='HKCU\Software\Tessaril\VeboWAVE'
 # $2.bmp; closes it and expects exit code 0.
 show_and_check() {
     local picture=$1 shot=$2
-    # No saved place (centred) and the start place (0, 0).
+    # No saved place: centred.
     wine reg delete "$key" /f >/dev/null 2>&1 || true
     start "$exe" "$(winpath "$picture")"
     wine "$probe" check "$(basename "$picture")" 60 "$(winpath "$shot.bmp")" "$3" || {

@@ -3,6 +3,7 @@
 #include "calc_driver.h"
 #include "dialog.h"
 #include "keypad.h"
+#include "monitor_layout.h"
 #include "registry_sandbox.h"
 #include "startup.h"
 
@@ -112,6 +113,33 @@ TEST_F(CalcStartup, NegativePlaceIsRestoredAndStoredAgain) {
     EXPECT_EQ(place.left, -30);
     EXPECT_EQ(place.top, 20);
     EXPECT_EQ(stored("Cd"), "-30");
+}
+
+TEST_F(CalcStartup, PlaceWhollyOffTheScreenOpensAtTheFirstRunPlace) {
+    registryWriteText(kCalcKey, "Cd", "-5000");
+    registryWriteText(kCalcKey, "Ld", "-5000");
+    RECT place = {};
+    run([&](HWND d) {
+        place = frame(d);
+        end(d);
+    });
+    EXPECT_EQ(place.left, 100);
+    EXPECT_EQ(place.top, 100);
+    EXPECT_EQ(stored("Cd"), "100");
+    EXPECT_EQ(stored("Ld"), "100");
+}
+
+TEST_F(CalcStartup, PlaceOnAMonitorLeftOfThePrimaryOneIsKept) {
+    TwoMonitors monitors;
+    registryWriteText(kCalcKey, "Cd", "-1000");
+    registryWriteText(kCalcKey, "Ld", "-150");
+    RECT place = {};
+    run([&](HWND d) {
+        place = frame(d);
+        end(d);
+    });
+    EXPECT_EQ(place.left, -1000);
+    EXPECT_EQ(place.top, -150);
 }
 
 TEST_F(CalcStartup, PlaceBeyondTheScreenIsStoredAsCorrected) {

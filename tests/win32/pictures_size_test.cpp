@@ -1,11 +1,16 @@
 #include "pictures_support.h"
 
+#include "monitor_layout.h"
 #include "pictures.h"
 #include "placement.h"
 #include "startup.h"
 #include "state.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
 
 using testbmp::Bytes;
 using testbmp::Picture;
@@ -59,6 +64,13 @@ class PictureWindow : public ::testing::Test {
         EXPECT_EQ(now.bottom, startPlace.bottom);
         EXPECT_EQ(clientSize().cx, 128);
         EXPECT_EQ(clientSize().cy, 128);
+    }
+    void expectCentredAt(int width, int height) const {
+        RECT now = place();
+        EXPECT_EQ(now.left, GetSystemMetrics(SM_CXSCREEN) / 2 - (now.right - now.left) / 2);
+        EXPECT_EQ(now.top, GetSystemMetrics(SM_CYSCREEN) / 2 - (now.bottom - now.top) / 2);
+        EXPECT_EQ(clientSize().cx, width);
+        EXPECT_EQ(clientSize().cy, height);
     }
 
     HWND window = nullptr;
@@ -124,37 +136,31 @@ TEST_F(PictureWindow, TrueColourPictureIsSizedThoughItIsNotShown) {
     EXPECT_EQ(clientSize().cy, 35);
 }
 
-TEST_F(PictureWindow, DamagedHeaderKeepsTheStartPlaceAndSize) {
-    Bytes bytes = testbmp::fileOf(testbmp::patterned(20, 20, 8));
-    testbmp::put32(bytes, 22, 30000); // rows the file does not have
-    TempFile file(bytes);
-    FitWindowToMedia(window, file.path.c_str(), -1, -1);
-    expectStartPlaceAndSize();
-}
-
-TEST_F(PictureWindow, HeaderCutShortKeepsTheStartPlaceAndSize) {
+TEST_F(PictureWindow, RefusedHeaderKeepsTheStartSizeButIsPlacedLikeAnyPicture) {
+    Bytes damaged = testbmp::fileOf(testbmp::patterned(20, 20, 8));
+    testbmp::put32(damaged, 22, 30000); // rows the file does not have
     Bytes whole = testbmp::fileOf(testbmp::patterned(20, 20, 8));
-    TempFile file(Bytes(whole.begin(), whole.begin() + 26));
-    FitWindowToMedia(window, file.path.c_str(), -1, -1);
-    expectStartPlaceAndSize();
-}
-
-TEST_F(PictureWindow, MissingOrEmptyFileKeepsTheStartPlaceAndSizeWithoutABox) {
-    FitWindowToMedia(window, missingPath().c_str(), -1, -1);
-    expectStartPlaceAndSize();
-    TempFile empty({});
-    FitWindowToMedia(window, empty.path.c_str(), -1, -1);
-    expectStartPlaceAndSize();
+    Picture wide = testbmp::patterned(8, 1, 1);
+    wide.width = 40000; // one row of 5000 bytes: a real picture, but wider than a window can be
+    wide.pixels.assign(testbmp::rowBytes(40000, 1), 0);
+    const std::vector<Bytes> refused = {damaged, Bytes(whole.begin(), whole.begin() + 26),
+                                        testbmp::fileOf(wide), Bytes{}};
+    for (const Bytes& bytes : refused) {
+        SCOPED_TRACE(bytes.size());
+        TempFile file(bytes);
+        FitWindowToMedia(window, file.path.c_str(), -1, -1);
+        expectCentredAt(128, 128);
+        FitWindowToMedia(window, file.path.c_str(), 30, 40);
+        EXPECT_EQ(place().left, 30);
+        EXPECT_EQ(place().top, 40);
+    }
     EXPECT_TRUE(boxes.calls.empty());
 }
 
-TEST_F(PictureWindow, PictureWiderThanAWindowCanBeKeepsTheStartSize) {
-    Picture picture = testbmp::patterned(8, 1, 1);
-    picture.width = 40000; // one row of 5000 bytes: a real, if absurd, picture
-    picture.pixels.assign(testbmp::rowBytes(40000, 1), 0);
-    TempFile file(testbmp::fileOf(picture));
-    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+TEST_F(PictureWindow, MissingFileKeepsTheStartPlaceAndSizeWithoutABox) {
+    FitWindowToMedia(window, missingPath().c_str(), -1, -1);
     expectStartPlaceAndSize();
+    EXPECT_TRUE(boxes.calls.empty());
 }
 
 TEST(PictureSize, FileShortOfItsPixelsHasNoSizeAndLeavesTheOutputs) {
@@ -163,7 +169,7 @@ TEST(PictureSize, FileShortOfItsPixelsHasNoSizeAndLeavesTheOutputs) {
     TempFile file(bytes);
     int width = -5;
     int height = -6;
-    EXPECT_FALSE(readPictureSize(file.path.c_str(), width, height));
+    EXPECT_EQ(readPictureSize(file.path.c_str(), width, height), PictureSize::Refused);
     EXPECT_EQ(width, -5);
     EXPECT_EQ(height, -6);
 }
@@ -176,8 +182,71 @@ TEST(PictureSize, FileThatAnotherProgramHasOpenForWritingIsSized) {
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
     int width = 0;
     int height = 0;
-    EXPECT_TRUE(readPictureSize(file.path.c_str(), width, height));
+    EXPECT_EQ(readPictureSize(file.path.c_str(), width, height), PictureSize::Read);
     CloseHandle(writer);
     EXPECT_EQ(width, 11);
     EXPECT_EQ(height, 12);
+}
+
+TEST_F(PictureWindow, SavedPlaceWithOnePixelOnTheScreenIsKept) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(50, 40, 4)));
+    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    FitWindowToMedia(window, file.path.c_str(), screenWidth - 1, screenHeight - 1);
+    EXPECT_EQ(place().left, screenWidth - 1);
+    EXPECT_EQ(place().top, screenHeight - 1);
+    FitWindowToMedia(window, file.path.c_str(), 1 - player.windowWidth, 1 - player.windowHeight);
+    EXPECT_EQ(place().right, 1);
+    EXPECT_EQ(place().bottom, 1);
+}
+
+TEST_F(PictureWindow, SavedPlaceWhollyOffTheScreenIsCentredInstead) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(50, 40, 4)));
+    FitWindowToMedia(window, file.path.c_str(), -1, -1);
+    int width = player.windowWidth;
+    int height = player.windowHeight;
+    const std::vector<POINT> offScreen = {{GetSystemMetrics(SM_CXSCREEN), 0},
+                                          {-width, 0},
+                                          {0, GetSystemMetrics(SM_CYSCREEN)},
+                                          {0, -height},
+                                          {-1539, -1676},
+                                          {INT_MAX, INT_MIN}};
+    for (POINT saved : offScreen) {
+        SCOPED_TRACE(std::to_string(saved.x) + ", " + std::to_string(saved.y));
+        MoveWindow(window, 5, 7, width, height, FALSE);
+        FitWindowToMedia(window, file.path.c_str(), saved.x, saved.y);
+        expectCentredAt(50, 40);
+    }
+}
+
+TEST_F(PictureWindow, MonitorLeftOfThePrimaryOneCountsAsOnScreen) {
+    TwoMonitors monitors;
+    TempFile file(testbmp::fileOf(testbmp::patterned(50, 40, 4)));
+    FitWindowToMedia(window, file.path.c_str(), -1000, -150);
+    EXPECT_EQ(place().left, -1000);
+    EXPECT_EQ(place().top, -150);
+    FitWindowToMedia(window, file.path.c_str(), -3000, -150);
+    expectCentredAt(50, 40);
+}
+
+TEST_F(PictureWindow, UnopenedPictureCreatedOffTheScreenIsCentredWithTheStartSize) {
+    MoveWindow(window, 3000, 3000, player.windowWidth, player.windowHeight, FALSE);
+    FitWindowToMedia(window, missingPath().c_str(), 20, 20);
+    expectCentredAt(128, 128);
+}
+
+TEST_F(PictureWindow, BarOffTheScreenGoesToTheCornerAndABarPartlyOnItStays) {
+    player.mediaKind = kWave;
+    player.barMode = 1;
+    player.windowWidth = 640;
+    player.windowHeight = 20;
+    MoveWindow(window, -639, 700, 640, 20, FALSE);
+    FitWindowToMedia(window, "bar.wav", -1, -1);
+    EXPECT_EQ(place().left, -639);
+    EXPECT_EQ(place().top, 700);
+    MoveWindow(window, 2000, -300, 640, 20, FALSE);
+    FitWindowToMedia(window, "bar.wav", -1, -1);
+    EXPECT_EQ(place().left, 0);
+    EXPECT_EQ(place().top, 0);
+    EXPECT_EQ(place().right - place().left, 640);
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -15,12 +16,33 @@ struct Program {
     const char* path;
     const char* name;
     const char* description;
+    int bitmaps; // resources of the program's own pictures
+    int iconGroups;
+    int dialogs;
 };
 
 const std::array<Program, 2> kPrograms{{
-    {VEBOWAVE_EXE, "VeboWAVE", "VeboWAVE media player"},
-    {VEBOCALC_EXE, "VeboCALC", "VeboCALC pocket calculator"},
+    {VEBOWAVE_EXE, "VeboWAVE", "VeboWAVE media player", 4, 1, 0},
+    {VEBOCALC_EXE, "VeboCALC", "VeboCALC pocket calculator", 0, 2, 1},
 }};
+
+BOOL CALLBACK collectLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR found) {
+    reinterpret_cast<std::vector<LANGID>*>(found)->push_back(language);
+    return TRUE;
+}
+
+BOOL CALLBACK collectLanguagesOfName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR found) {
+    EnumResourceLanguagesA(module, type, name, collectLanguage, found);
+    return TRUE;
+}
+
+// The language of every resource of one type: one entry per name and language.
+std::vector<LANGID> resourceLanguages(HMODULE module, LPCSTR type) {
+    std::vector<LANGID> languages;
+    EnumResourceNamesA(module, type, collectLanguagesOfName,
+                       reinterpret_cast<LONG_PTR>(&languages));
+    return languages;
+}
 
 std::string versionText(const std::vector<char>& block, const char* name) {
     char query[128];
@@ -120,6 +142,27 @@ TEST(ProgramIdentity, ManifestDeclaresEveryWindowsFromVistaToEleven) {
             EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"),
                       std::string::npos)
                 << id;
+    }
+}
+
+TEST(ProgramIdentity, PicturesIconsAndDialogAreStoredForEveryLanguage) {
+    const LANGID neutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
+    for (const Program& program : kPrograms) {
+        SCOPED_TRACE(program.name);
+        HMODULE module = LoadLibraryExA(program.path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr);
+        const std::array<std::pair<LPCSTR, int>, 4> kinds{{{RT_BITMAP, program.bitmaps},
+                                                           {RT_GROUP_ICON, program.iconGroups},
+                                                           {RT_ICON, program.iconGroups},
+                                                           {RT_DIALOG, program.dialogs}}};
+        for (const auto& [type, count] : kinds) {
+            std::vector<LANGID> languages = resourceLanguages(module, type);
+            EXPECT_EQ(static_cast<int>(languages.size()), count)
+                << "resources of type " << reinterpret_cast<UINT_PTR>(type);
+            for (LANGID language : languages)
+                EXPECT_EQ(language, neutral) << "type " << reinterpret_cast<UINT_PTR>(type);
+        }
+        FreeLibrary(module);
     }
 }
 

@@ -1,0 +1,24 @@
+#include "monitor_layout.h"
+
+#include "onscreen.h"
+
+namespace {
+
+HMONITOR WINAPI twoMonitors(LPCRECT place, DWORD) {
+    RECT common;
+    if (IntersectRect(&common, place, &kPrimaryMonitor))
+        return reinterpret_cast<HMONITOR>(1);
+    if (IntersectRect(&common, place, &kLeftMonitor))
+        return reinterpret_cast<HMONITOR>(2);
+    return nullptr;
+}
+
+} // namespace
+
+TwoMonitors::TwoMonitors() {
+    monitorFromRect = twoMonitors;
+}
+
+TwoMonitors::~TwoMonitors() {
+    monitorFromRect = MonitorFromRect;
+}
