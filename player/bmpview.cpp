@@ -29,29 +29,31 @@ struct PictureBlock {
     std::size_t size;
 };
 
-// OpenFile looks for a name without a folder where the system looks (the current folder, the
-// system's folders, PATH). Read-only and shared, so that read-only files, files on read-only
-// media and files that another program has open are shown too.
-HFILE openPicture(const char* path) {
-    OFSTRUCT found = {};
-    return OpenFile(path, &found, OF_READ | OF_SHARE_DENY_NONE);
-}
-
-HANDLE handleOf(HFILE file) {
-    return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(file));
+// The system's file search (OpenFile's own), so that a name without a folder is found in the
+// program's and the current folder, the system folders and PATH; then read-only and shared,
+// so that read-only files, files on read-only media and files that another program has open
+// are shown too. OpenFile itself would refuse any file whose full path reaches 128 bytes.
+HANDLE openPicture(const char* path) {
+    std::array<char, MAX_PATH> found{};
+    DWORD length = SearchPathA(nullptr, path, nullptr, static_cast<DWORD>(found.size()),
+                               found.data(), nullptr);
+    if (length == 0 || length >= found.size())
+        return INVALID_HANDLE_VALUE;
+    return CreateFileA(found.data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // The file's size; false for 4 GB or more, which no block can hold.
-bool fileSizeOf(HFILE file, DWORD& size) {
+bool fileSizeOf(HANDLE file, DWORD& size) {
     DWORD high = 0;
-    size = GetFileSize(handleOf(file), &high);
+    size = GetFileSize(file, &high);
     return high == 0 && size != INVALID_FILE_SIZE;
 }
 
 // Reads the file into a new locked block; failures are reported and leave nothing held.
 bool loadPicture(const char* path, PictureBlock& block) {
-    HFILE file = openPicture(path);
-    if (file == HFILE_ERROR) {
+    HANDLE file = openPicture(path);
+    if (file == INVALID_HANDLE_VALUE) {
         showCallError(kPathNotFound);
         return false;
     }
@@ -62,14 +64,14 @@ bool loadPicture(const char* path, PictureBlock& block) {
     if (block.bytes == nullptr) {
         if (block.memory != nullptr)
             GlobalFree(block.memory);
-        _lclose(file);
+        CloseHandle(file);
         showCallError(kOutOfMemory);
         return false;
     }
     DWORD read = 0;
-    if (!ReadFile(handleOf(file), block.bytes, size, &read, nullptr))
+    if (!ReadFile(file, block.bytes, size, &read, nullptr))
         read = 0;
-    _lclose(file);
+    CloseHandle(file);
     block.size = read;
     return true;
 }
@@ -133,15 +135,15 @@ int ShowBmpFile(HDC dc, const char* path) {
 }
 
 PictureSize readPictureSize(const char* path, int& width, int& height) {
-    HFILE file = openPicture(path);
-    if (file == HFILE_ERROR)
+    HANDLE file = openPicture(path);
+    if (file == INVALID_HANDLE_VALUE)
         return PictureSize::Unopened;
     DWORD size = 0;
     std::array<unsigned char, kBmpHeadersSize> bytes{};
     DWORD read = 0;
     bool sized = fileSizeOf(file, size);
-    bool readable = ReadFile(handleOf(file), bytes.data(), bytes.size(), &read, nullptr) != 0;
-    _lclose(file);
+    bool readable = ReadFile(file, bytes.data(), bytes.size(), &read, nullptr) != 0;
+    CloseHandle(file);
     BmpHeader header = {};
     BmpLayout layout = {};
     if (!sized || !readable || !readBmpHeader(bytes.data(), read, header) ||

@@ -25,7 +25,6 @@ enum class PictureSize {
     Read,     // width and height are set
 };
 
-// The size of the picture file from its header. The file is looked for as OpenFile looks for
-// it: a name without a folder is searched for in the current folder, the system's folders and
-// PATH, as it is at every paint.
+// The size of the picture file from its header. The file is looked for as at every paint: a
+// name without a folder through the system's file search.
 PictureSize readPictureSize(const char* path, int& width, int& height);

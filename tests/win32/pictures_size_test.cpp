@@ -250,3 +250,13 @@ TEST_F(PictureWindow, BarOffTheScreenGoesToTheCornerAndABarPartlyOnItStays) {
     EXPECT_EQ(place().top, 0);
     EXPECT_EQ(place().right - place().left, 640);
 }
+
+TEST_F(PictureWindow, PictureWhoseFullPathIsLongerThanOpenFileTakesIsSized) {
+    TempFile file(testbmp::fileOf(testbmp::patterned(33, 22, 8)));
+    std::string longPath = file.path + std::string(140, 'x') + ".bmp";
+    ASSERT_GE(longPath.size(), 128u);
+    ASSERT_TRUE(CopyFileA(file.path.c_str(), longPath.c_str(), FALSE));
+    FitWindowToMedia(window, longPath.c_str(), -1, -1);
+    DeleteFileA(longPath.c_str());
+    expectCentredAt(33, 22);
+}
