@@ -18,28 +18,27 @@ inside_screen() {
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ]
 }
 
-# Shows picture $1, prints its window's place, and closes it.
+# Shows picture $1, puts its window's place into $place, and closes it.
 show_picture() {
     start "$player" "$(winpath "$work/$1")"
-    local place
     place=$(wine "$winctl" wait WINWAVE 120 "$1" | tr -d '\r') || fail "no window for $1"
     wine "$winctl" close WINWAVE "$1" >/dev/null
     wait_exit "$pid" 60
-    echo "$place"
 }
 
 wine "$probe" write "$(winpath "$work/huge.bmp")" 4096 4096 || fail "cannot write huge.bmp"
 wine "$probe" write "$(winpath "$work/small.bmp")" 64 32 || fail "cannot write small.bmp"
 
 # The huge picture is centred, so most of it lies off the screen, and its place is saved.
-read -r huge_x huge_y _ <<<"$(show_picture huge.bmp)"
+show_picture huge.bmp
+read -r huge_x huge_y _ <<<"$place"
 [ "$(reg_value "$wave_key" Cd4)" = "$huge_x" ] || fail "Cd4 is not the huge window's left $huge_x"
 [ "$(reg_value "$wave_key" Ld4)" = "$huge_y" ] || fail "Ld4 is not the huge window's top $huge_y"
 # The small picture would lie wholly off the screen at that place: it is centred instead.
-small=$(show_picture small.bmp)
-inside_screen "$small" || fail "small picture's window at $small"
-read -r x y w h _ <<<"$small"
-[ "$x" -eq $((512 - w / 2)) ] && [ "$y" -eq $((384 - h / 2)) ] || fail "small window not centred: $small"
+show_picture small.bmp
+inside_screen "$place" || fail "small picture's window at $place"
+read -r x y w h _ <<<"$place"
+[ "$x" -eq $((512 - w / 2)) ] && [ "$y" -eq $((384 - h / 2)) ] || fail "small window not centred: $place"
 
 # A bare name: the picture is in the Windows folder, the player starts in another folder.
 wine "$probe" write "$(winpath "$WINEPREFIX/drive_c/windows/vebo_found.bmp")" ||
