@@ -18,6 +18,11 @@ endfunction()
 if(VEBO_WIN32)
     # One self-contained .exe: no libgcc, libstdc++ or libwinpthread DLL beside it.
     add_link_options(-static)
+    # The same bytes from any build folder at any time: no link time in the PE header, and no
+    # source or build folder in the objects.
+    add_link_options(-Wl,--no-insert-timestamp)
+    add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>
+                        $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=build>)
     add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:CXX>:-fdata-sections>)
     add_link_options(-Wl,--gc-sections)
 else()
