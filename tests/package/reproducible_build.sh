@@ -9,7 +9,7 @@ again=$(mktemp -d "${TMPDIR:-/tmp}/vebo-again.XXXXXX")
 trap 'rm -rf "$again"' EXIT
 cmake -S "$source_dir" -B "$again" -G "$3" --toolchain "$4" -DCMAKE_BUILD_TYPE="$5" \
     -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$again" --target VeboWAVE VeboCALC -- -j2 >/dev/null
+cmake --build "$again" --target VeboWAVE VeboCALC --parallel 2 >/dev/null
 status=0
 for program in player/VeboWAVE.exe calc/VeboCALC.exe; do
     if cmp "$build/$program" "$again/$program"; then
