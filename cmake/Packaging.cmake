@@ -1,5 +1,6 @@
 # The programs as a ZIP to unpack anywhere and as an NSIS installer, both made by cpack into
 # the build tree's packages/ folder:  cpack --config CPackConfig.cmake  (or: ninja package).
+# Beside the packages go the two programs and a SHA256SUMS of all four.
 
 install(TARGETS VeboWAVE VeboCALC RUNTIME DESTINATION . COMPONENT programs)
 # CR LF line ends: the read-me is for Notepad.
@@ -18,7 +19,8 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tessaril\\Vebo")
 # One entry in Add/Remove Programs whatever the version, so that a new version replaces it.
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Vebo)
-set(CPACK_PACKAGE_EXECUTABLES VeboWAVE VeboWAVE VeboCALC VeboCALC)
+# Started without a file the player ends at once: it is reached through "Open with" instead.
+set(CPACK_PACKAGE_EXECUTABLES VeboCALC VeboCALC)
 
 set(CPACK_NSIS_PACKAGE_NAME "VeboWAVE and VeboCALC")
 set(CPACK_NSIS_DISPLAY_NAME "VeboWAVE and VeboCALC")
@@ -37,6 +39,18 @@ set(CPACK_NSIS_INSTALLER_ICON_CODE
     "!include \"${CMAKE_CURRENT_LIST_DIR}/packaging/installer_extras.nsh\"")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
     "!insertmacro VeboRemoveAssociations\n!insertmacro VeboOfferSettingsRemoval")
+
+# The same bytes from every build: the ZIP is written again without what libarchive takes from
+# the machine and the moment, and the installer holds no file times (installer_extras.nsh).
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+set(CPACK_VEBO_PYTHON ${Python3_EXECUTABLE})
+set(CPACK_VEBO_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+foreach(program VeboWAVE VeboCALC)
+    get_target_property(folder ${program} BINARY_DIR)
+    list(APPEND CPACK_VEBO_PROGRAMS ${folder}/${program}.exe)
+endforeach()
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/packaging/same_zip.cmake
+                             ${CMAKE_CURRENT_LIST_DIR}/packaging/sha256sums.cmake)
 
 include(CPack)
 # A component brings CPack's components page, where the file associations box appears.

@@ -1,16 +1,28 @@
-# Flags shared by every target of the project (not by GoogleTest's own sources).
+# Flags shared by every target of the project (not by GoogleTest's own sources). Warnings are
+# errors where CMAKE_COMPILE_WARNING_AS_ERROR is on, as in every preset.
 
 function(vebo_defaults target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow)
     if(VEBO_WIN32)
         # Exact C99 printf from MinGW instead of the inexact classic msvcrt one.
         target_compile_definitions(${target} PRIVATE __USE_MINGW_ANSI_STDIO=1 NOMINMAX)
     endif()
 endfunction()
 
+# Code that goes into the programs: it uses neither exceptions nor RTTI, and is smaller without.
+function(vebo_program_code target)
+    vebo_defaults(${target})
+    target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
+endfunction()
+
 if(VEBO_WIN32)
     # One self-contained .exe: no libgcc, libstdc++ or libwinpthread DLL beside it.
     add_link_options(-static)
+    # The same bytes from any build folder at any time: no link time in the PE header, and no
+    # source or build folder in the objects.
+    add_link_options(-Wl,--no-insert-timestamp)
+    add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>
+                        $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=build>)
     add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:CXX>:-fdata-sections>)
     add_link_options(-Wl,--gc-sections)
 else()
@@ -26,9 +38,8 @@ endif()
 
 # A Windows GUI program: no console, stripped, small.
 function(vebo_gui_program target)
-    vebo_defaults(${target})
+    vebo_program_code(${target})
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
-    target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
     # An .exe always loads at its preferred base: it needs no relocations.
     target_link_options(${target} PRIVATE -s -Wl,--disable-reloc-section)
 endfunction()

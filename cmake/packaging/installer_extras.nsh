@@ -2,6 +2,10 @@
 ; near its top (see Packaging.cmake): the file associations box, unticked, and the question
 ; about the user's settings when uninstalling.
 !include LogicLib.nsh
+
+; The installer holds no file times: the files CPack writes as it makes the installer would
+; otherwise bring the time of the build into it. Installed files take the time of installing.
+SetDateSave off
 !include FileFunc.nsh
 !include Sections.nsh
 

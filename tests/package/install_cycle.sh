@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The packages as a user meets them. The ZIP: the two programs and the read-me, nothing else.
-# The installer, silent: programs, shortcuts, uninstaller and Add/Remove entry, and no file
-# association; the installed programs start and end; the silent uninstaller takes all of it
-# away and keeps the user's settings. Then a silent install with /ASSOCIATE: VeboWAVE offered
-# for five types without taking any over, its command opening a picture; the uninstaller run
-# by hand, "Yes" to removing the settings, and nothing of the program left.
+# The packages as a user meets them. SHA256SUMS: the two programs and the two packages, as
+# sha256sum -c checks them. The ZIP: the two programs and the read-me, nothing else. The
+# installer, silent: programs, Start-menu shortcuts (none for VeboWAVE, which started without a
+# file ends at once), uninstaller and Add/Remove entry, and no file association; the installed
+# programs start and end; the silent uninstaller takes all of it away and keeps the user's
+# settings. Then a silent install with /ASSOCIATE: VeboWAVE offered for five types without
+# taking any over, its command opening a picture; the uninstaller run by hand, "Yes" to
+# removing the settings, and nothing of the program left.
 source "$(dirname "$0")/../e2e/lib.sh" "$@"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 zip=$build/packages/Vebo-$version-win32.zip
@@ -91,12 +93,12 @@ check_installed() {
         unzip -p "$zip" "$top/$file" | cmp -s - "$installed/$file" || fail "installed $file differs"
     done
     local link target
-    for link in VeboWAVE:VeboWAVE.exe VeboCALC:VeboCALC.exe "Read me:ReadMe.txt" \
-        Uninstall:Uninstall.exe; do
+    for link in VeboCALC:VeboCALC.exe "Read me:ReadMe.txt" Uninstall:Uninstall.exe; do
         target="$install_dir\\${link#*:}"
         [ -f "$menu/${link%%:*}.lnk" ] || fail "no Start-menu shortcut ${link%%:*}"
         grep -aqF "$target" "$menu/${link%%:*}.lnk" || fail "${link%%:*}.lnk is not for $target"
     done
+    [ ! -e "$menu/VeboWAVE.lnk" ] || fail "a Start-menu shortcut to VeboWAVE"
     local pair value
     for pair in "DisplayName=VeboWAVE and VeboCALC" "DisplayVersion=$version" Publisher=Tessaril \
         "DisplayIcon=$install_dir\\VeboWAVE.exe" \
@@ -125,6 +127,16 @@ check_uninstalled() {
     done
     [ "$(classes_state)" = "$classes_before" ] || fail "associations changed: $(classes_state)"
 }
+
+# The checksums published beside the packages: all four files, and the programs as built.
+listed=$(awk '{ print $2 }' "$build/packages/SHA256SUMS" | LC_ALL=C sort | tr '\n' ' ')
+[ "$listed" = "$(basename "$setup") $(basename "$zip") VeboCALC.exe VeboWAVE.exe " ] ||
+    fail "SHA256SUMS lists $listed"
+(cd "$build/packages" && sha256sum --check --quiet SHA256SUMS) || fail "SHA256SUMS does not check"
+cmp -s "$build/packages/VeboWAVE.exe" "$build/player/VeboWAVE.exe" ||
+    fail "published VeboWAVE.exe differs from the build's"
+cmp -s "$build/packages/VeboCALC.exe" "$build/calc/VeboCALC.exe" ||
+    fail "published VeboCALC.exe differs from the build's"
 
 # The ZIP: one folder with the two programs as built and the read-me in CR LF lines.
 listing=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')

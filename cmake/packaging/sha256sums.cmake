@@ -1,0 +1,27 @@
+# Run by cpack (CPACK_POST_BUILD_SCRIPTS) after each package is made, before cpack copies it to
+# the packages folder: the packages folder gets the two programs beside the packages and a
+# SHA256SUMS of all four, for `sha256sum -c SHA256SUMS` there. The package just made is read
+# from where cpack made it, the other one from the packages folder.
+set(folder ${CPACK_PACKAGE_DIRECTORY})
+set(sums "")
+foreach(program IN LISTS CPACK_VEBO_PROGRAMS)
+    get_filename_component(name ${program} NAME)
+    file(COPY ${program} DESTINATION ${folder})
+    file(SHA256 ${program} sum)
+    string(APPEND sums "${sum}  ${name}\n")
+endforeach()
+foreach(suffix .zip .exe)
+    set(name ${CPACK_PACKAGE_FILE_NAME}${suffix})
+    set(file ${folder}/${name})
+    foreach(made IN LISTS CPACK_PACKAGE_FILES)
+        get_filename_component(made_name ${made} NAME)
+        if(made_name STREQUAL name)
+            set(file ${made})
+        endif()
+    endforeach()
+    if(EXISTS ${file})
+        file(SHA256 ${file} sum)
+        string(APPEND sums "${sum}  ${name}\n")
+    endif()
+endforeach()
+file(WRITE ${folder}/SHA256SUMS "${sums}")
