@@ -6,8 +6,8 @@
 // Requested by name; where it is not installed the font mapper substitutes the nearest face.
 constexpr char kDisplayFace[] = "Venus";
 
-// Paints control 701 from `calc` for a WM_DRAWITEM record and sets the dialog's memory
-// indicator (700). Records for other controls or other actions change nothing; so does a null
+// Paints the display control from `calc` for a WM_DRAWITEM record and sets the dialog's
+// memory indicator. Records for other controls or other actions change nothing; so does a null
 // record. A null dialog paints the panel without touching an indicator.
 void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item);
 

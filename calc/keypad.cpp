@@ -239,6 +239,13 @@ KeyEffects end(const CalcState& state, StartupValues& values) {
     return effects;
 }
 
+// The engine computes with offsets from these ids.
+static_assert(IDC_DIGIT9 - IDC_DIGIT0 == 9 && IDC_HEX_F - IDC_HEX_A == 5, "digits in a row");
+static_assert(IDC_ADD - IDC_EQUALS == kOpAdd && IDC_SUBTRACT - IDC_EQUALS == kOpSub &&
+                  IDC_MULTIPLY - IDC_EQUALS == kOpMul && IDC_DIVIDE - IDC_EQUALS == kOpDiv,
+              "an operator's offset from equals is its pending operator");
+static_assert(IDC_HEXA - IDC_DECIMAL == 1, "the radix buttons' offset is the radix flag");
+
 bool isHexDigitKey(int id) {
     return id >= kIdHexDigitA && id <= kIdHexDigitA + 5;
 }

@@ -5,6 +5,7 @@
 #include "keypad.h"
 #include "numtext.h"
 #include "platform.h"
+#include "resource.h"
 #include "settings.h"
 #include "text.h"
 
@@ -49,7 +50,7 @@ int runCalculator(HINSTANCE instance) {
     setDrawingKit(1);
     loadCalcValues();
     // Whatever becomes of the dialog, the values go back: as read when it could not be made.
-    DialogBoxParamA(instance, "VEBOCALC", nullptr, calcDialogProc, 0);
+    DialogBoxParamA(instance, RESOURCE_NAME(IDD_VEBOCALC), nullptr, calcDialogProc, 0);
     saveCalcValues();
     setDrawingKit(0);
     return 0;

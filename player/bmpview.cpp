@@ -1,5 +1,5 @@
 #include "bmpfile.h"
-#include "handoff.h"
+#include "callerror.h"
 #include "pictures.h"
 
 #include <array>
@@ -8,8 +8,6 @@ HPALETTE(WINAPI* pictureSelectPalette)(HDC, HPALETTE, BOOL) = SelectPalette;
 
 namespace {
 
-constexpr int kPathNotFound = 3;
-constexpr int kOutOfMemory = 8;
 constexpr char kTooManyColours[] = "Too many colors ...";
 // Larger pictures would give window sizes past the 16-bit coordinates of the Windows 95
 // family, and sums with the frame that overflow an int.

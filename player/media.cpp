@@ -1,6 +1,6 @@
 #include "media.h"
 
-#include "handoff.h"
+#include "callerror.h"
 #include "platform.h"
 #include "state.h"
 #include "text.h"
@@ -36,8 +36,6 @@ const MciSeam kRealMci = {sendCommandOnDemand, waveOutDevicesOnDemand, midiOutDe
 MciSeam mciSeam = kRealMci;
 
 namespace {
-
-constexpr int kFileNotFound = 2;
 
 // What the end test remembers from the previous poll. The AVI player of Wine stops at the
 // last frame, whose position is one unit short of the length, so a position that stands

@@ -2,6 +2,7 @@
 
 #include "handoff.h"
 #include "platform.h"
+#include "resource.h"
 #include "settings.h"
 #include "state.h"
 #include "text.h"
@@ -59,7 +60,7 @@ bool registerPlayerClass() {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = PlayerWindowProc;
     windowClass.hInstance = player.instance;
-    windowClass.hIcon = LoadIconA(player.instance, "ICOAPPLI");
+    windowClass.hIcon = LoadIconA(player.instance, RESOURCE_NAME(IDI_ICOAPPLI));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kPlayerClass;

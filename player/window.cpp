@@ -4,6 +4,7 @@
 #include "media.h"
 #include "pictures.h"
 #include "placement.h"
+#include "resource.h"
 #include "settings.h"
 #include "startup.h"
 #include "state.h"
@@ -70,7 +71,7 @@ void onPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     if ((player.mediaKind == kWave || player.mediaKind == kMidi) && !inBarMode())
-        DrawResourceBitmap(dc, "WAVE", 0, 0);
+        DrawResourceBitmap(dc, RESOURCE_NAME(IDB_WAVE), 0, 0);
     else if (player.mediaKind == kPicture)
         ShowBmpFile(dc, player.mediaPath);
     // Video is painted by its device; the band waits for the next tick.

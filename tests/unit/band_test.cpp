@@ -1,4 +1,4 @@
-#include "band.h"
+#include "player/band.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "keypad.h"
+#include "calc/keypad.h"
 
 #include "calc_keys.h"
-#include "numtext.h"
+#include "calc/numtext.h"
 #include "text.h"
 
 #include <gtest/gtest.h>

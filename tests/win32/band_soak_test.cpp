@@ -1,11 +1,11 @@
 // Ten thousand redraws of the control band, as the player's tick makes them, must leave the
 // process's GDI objects where they were: a leak of one object a tick would exhaust GDI within
 // hours of playing.
-#include "band_draw.h"
+#include "player/band_draw.h"
 #include "drawkit.h"
 #include "gdi_count.h"
-#include "startup.h"
-#include "state.h"
+#include "player/startup.h"
+#include "player/state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // calcDialogProc on the real template: start, keys as WM_COMMAND, radix, placement and End.
 #include "calc_driver.h"
 #include "calc_keys.h"
-#include "dialog.h"
+#include "calc/dialog.h"
 #include "drawkit.h"
-#include "keypad.h"
+#include "calc/keypad.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // paintDisplay and its drawing helpers, painted into a DIB section of known size.
 #include "calc_driver.h"
-#include "dialog.h"
-#include "display.h"
+#include "calc/dialog.h"
+#include "calc/display.h"
 #include "drawkit.h"
 #include "gdi_count.h"
-#include "keypad.h"
+#include "calc/keypad.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // A thousand paints of the calculator's display in the real dialog, through the numbers,
 // radixes and memory states it shows, must leave the process's GDI objects where they were.
 #include "calc_driver.h"
-#include "dialog.h"
+#include "calc/dialog.h"
 #include "drawkit.h"
 #include "gdi_count.h"
-#include "keypad.h"
+#include "calc/keypad.h"
 
 #include <gtest/gtest.h>
 

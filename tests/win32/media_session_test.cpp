@@ -1,7 +1,7 @@
 // The MCI requests of each session operation, seen through the recorder.
-#include "media.h"
+#include "player/media.h"
 #include "media_recorder.h"
-#include "state.h"
+#include "player/state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "pictures_support.h"
 
-#include "pictures.h"
-#include "placement.h"
-#include "startup.h"
-#include "state.h"
+#include "player/pictures.h"
+#include "player/placement.h"
+#include "player/startup.h"
+#include "player/state.h"
 
 #include <gtest/gtest.h>
 
