@@ -132,6 +132,10 @@ KeyEffects sign(CalcState& state) {
     return redraw();
 }
 
+PendingOperator operatorOf(int id) {
+    return static_cast<PendingOperator>(id - kIdEquals);
+}
+
 KeyEffects operatorKey(CalcState& state, int id) {
     convertEntry(state);
     if (state.PendingOp == kOpPercent) {
@@ -146,11 +150,11 @@ KeyEffects operatorKey(CalcState& state, int id) {
         return redraw();
     }
     if (state.Entry[0] == '\0') {
-        state.PendingOp = id - kIdEquals; // a second operator in a row replaces the first
+        state.PendingOp = operatorOf(id); // a second operator in a row replaces the first
         return nothing();
     }
     applyPendingOperator(state);
-    state.PendingOp = id - kIdEquals;
+    state.PendingOp = operatorOf(id);
     clearEntry(state);
     return redraw();
 }
@@ -267,16 +271,16 @@ void resetCalc(CalcState& state, const StartupValues& values) {
     state.Memory = values.OldMem;
 }
 
-bool keyEnabled(int id, int hexMode) {
+bool keyEnabled(int id, bool hexMode) {
     if (isHexDigitKey(id))
-        return hexMode != 0;
+        return hexMode;
     if (isDecimalOnlyKey(id))
-        return hexMode == 0;
+        return !hexMode;
     return true;
 }
 
 KeyEffects pressKey(CalcState& state, StartupValues& values, int id) {
-    if (!keyEnabled(id, state.HexMode))
+    if (!keyEnabled(id, state.HexMode != 0))
         return nothing();
     if (id >= kIdDigit0 && id <= kIdDigit0 + 9)
         return typeCharacter(state, static_cast<char>('0' + (id - kIdDigit0)));

@@ -49,7 +49,7 @@ struct CalcState {
     double Operand;
     double Memory;
     double PctBase;
-    int PendingOp;
+    PendingOperator PendingOp;
     int HexMode;
     int Typing;
     char Entry[kEntrySize];
@@ -83,7 +83,7 @@ void resetCalc(CalcState& state, const StartupValues& values);
 KeyEffects pressKey(CalcState& state, StartupValues& values, int id);
 
 // Whether a key is enabled in the given radix (keys that do not depend on it: true).
-bool keyEnabled(int id, int hexMode);
+bool keyEnabled(int id, bool hexMode);
 
 // The display field for the state (kDisplayWidth characters), into an area of `capacity`
 // bytes (at least kDisplayWidth + 1).

@@ -11,8 +11,6 @@
 
 #include <array>
 
-HINSTANCE calcInstance = nullptr;
-
 namespace {
 
 // Holds any stored text the store reads whole, and so any "%.6lf" of a double (317 with sign).
@@ -44,14 +42,13 @@ void saveCalcValues() {
 }
 
 int runCalculator(HINSTANCE instance) {
-    calcInstance = instance;
     if (!supportedPlatform())
         return 0;
-    setDrawingKit(1);
+    setDrawingKit(true);
     loadCalcValues();
     // Whatever becomes of the dialog, the values go back: as read when it could not be made.
     DialogBoxParamA(instance, RESOURCE_NAME(IDD_VEBOCALC), nullptr, calcDialogProc, 0);
     saveCalcValues();
-    setDrawingKit(0);
+    setDrawingKit(false);
     return 0;
 }

@@ -5,9 +5,6 @@
 
 constexpr char kCalcKey[] = "Software\\Tessaril\\VeboCALC";
 
-// The instance whose resources hold the dialog template "VEBOCALC".
-extern HINSTANCE calcInstance;
-
 // Runs the calculator with the template of `instance`. Always returns 0, the exit code.
 int runCalculator(HINSTANCE instance);
 

@@ -1,7 +1,7 @@
 #include "band_draw.h"
 
 #include "drawkit.h"
-#include "pictures.h"
+#include "resbitmap.h"
 #include "resource.h"
 #include "state.h"
 

@@ -1,6 +1,8 @@
+#include "bmpview.h"
+
 #include "bmpfile.h"
 #include "callerror.h"
-#include "pictures.h"
+#include "resbitmap.h"
 
 #include <array>
 

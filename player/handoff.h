@@ -3,7 +3,8 @@
 // with it.
 #include <windows.h>
 
-// Platform calls of the hand-off, replaceable by tests.
+// The platform calls of the hand-off in one record: the drives and folders it changes and
+// restores, and the shell it asks, so that the hand-off can run against stand-ins for them.
 struct ShellSeam {
     int (*pathExists)(const char* path);
     int (*currentDrive)();         // 0 is A:, 2 is C:

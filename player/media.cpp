@@ -83,7 +83,7 @@ void prepareVideoOpen() {
 // Called only while the position is short of the length.
 bool stoppedAtTheLastUnit(MCI_STATUS_PARMS& status) {
     DWORD position = session().mediaPosition;
-    bool stoodStill = lastPoll.known && lastPoll.position == position && player.paused == 0;
+    bool stoodStill = lastPoll.known && lastPoll.position == position && !player.paused;
     lastPoll = {true, position};
     if (!stoodStill || position + 1 != session().mediaLength)
         return false;
@@ -183,17 +183,17 @@ int StartVideo(const char* path) {
     return 1;
 }
 
-int StopIfFinished(int force) {
+bool StopIfFinished(bool force) {
     MediaSession& media = session();
     MCI_STATUS_PARMS& status = videoFamily() ? media.videoStatus : media.audioStatus;
     status.dwItem = MCI_STATUS_POSITION;
     send(MCI_STATUS, kStatusFlags, status);
     media.mediaPosition = status.dwReturn;
-    if (media.mediaPosition < media.mediaLength && force == 0 && !stoppedAtTheLastUnit(status))
-        return 0;
+    if (media.mediaPosition < media.mediaLength && !force && !stoppedAtTheLastUnit(status))
+        return false;
     send(MCI_STOP, kWaitFlags, media.generic);
     send(MCI_CLOSE, kWaitFlags, media.generic);
-    return 1;
+    return true;
 }
 
 void PauseMedia() {

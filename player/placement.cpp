@@ -1,7 +1,7 @@
 #include "placement.h"
 
 #include "media.h"
-#include "pictures.h"
+#include "bmpview.h"
 #include "state.h"
 
 void FitWindowToMedia(HWND window, const char* path, int x, int y) {

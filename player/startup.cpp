@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "settings.h"
 #include "state.h"
+#include "window.h"
 #include "text.h"
 
 #include <array>

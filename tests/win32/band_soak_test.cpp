@@ -37,7 +37,7 @@ TEST(BandSoak, TenThousandRedrawsLeaveTheGdiObjectCountUnchanged) {
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, player.windowWidth,
                                   player.windowHeight, nullptr, nullptr, player.instance, nullptr);
     ASSERT_NE(window, nullptr);
-    setDrawingKit(1);
+    setDrawingKit(true);
     redraw(window, 0, false); // objects the system makes on first use
     redraw(window, 0, true);
     int before = gdiObjectCount();
@@ -45,7 +45,7 @@ TEST(BandSoak, TenThousandRedrawsLeaveTheGdiObjectCountUnchanged) {
     for (int i = 0; i < 10000; ++i)
         redraw(window, static_cast<DWORD>(i) * 10 % kLength, i % 7 == 0);
     EXPECT_EQ(gdiObjectCount(), before);
-    setDrawingKit(0);
+    setDrawingKit(false);
     DestroyWindow(window);
 }
 

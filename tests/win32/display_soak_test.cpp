@@ -31,7 +31,7 @@ void paintOnce(HWND dialog) {
 
 TEST(DisplaySoak, AThousandPaintsLeaveTheGdiObjectCountUnchanged) {
     keyBeep = silentBeep;
-    setDrawingKit(1);
+    setDrawingKit(true);
     startup = {100, 100, 0.0, 0.0};
     HWND dialog =
         CreateDialogParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
@@ -48,7 +48,7 @@ TEST(DisplaySoak, AThousandPaintsLeaveTheGdiObjectCountUnchanged) {
     }
     EXPECT_EQ(gdiObjectCount(), before);
     DestroyWindow(dialog);
-    setDrawingKit(0);
+    setDrawingKit(false);
     keyBeep = MessageBeep;
 }
 

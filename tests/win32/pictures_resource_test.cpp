@@ -1,7 +1,7 @@
 #include "gdi_count.h"
 #include "pictures_support.h"
 
-#include "player/pictures.h"
+#include "player/resbitmap.h"
 #include "player/state.h"
 
 #include <gtest/gtest.h>

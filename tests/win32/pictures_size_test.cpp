@@ -1,6 +1,6 @@
 #include "pictures_support.h"
 
-#include "player/pictures.h"
+#include "player/bmpview.h"
 #include "player/placement.h"
 #include "player/startup.h"
 #include "player/state.h"

@@ -4,6 +4,7 @@
 #include "registry_sandbox.h"
 #include "player/startup.h"
 #include "player/state.h"
+#include "player/window.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
