@@ -20,7 +20,7 @@ constexpr std::array<int, 9> kRadixKeys = {
 
 void enableRadixKeys(HWND dialog) {
     for (int id : kRadixKeys)
-        EnableWindow(GetDlgItem(dialog, id), keyEnabled(id, calc.HexMode) ? TRUE : FALSE);
+        EnableWindow(GetDlgItem(dialog, id), keyEnabled(id, calc.HexMode != 0) ? TRUE : FALSE);
 }
 
 void redrawDisplay(HWND dialog) {

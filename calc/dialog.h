@@ -3,7 +3,8 @@
 // dialog calls.
 #include <windows.h>
 
-// The dialog's one error signal, MessageBeep by default; tests count beeps through it.
+// The dialog's one error signal, MessageBeep by default; a seam, so that the signal can be
+// taken where no sound can be heard.
 extern BOOL(WINAPI* keyBeep)(UINT type);
 
 // The procedure of the dialog template "VEBOCALC". Works on the process-wide `calc` and

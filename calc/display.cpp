@@ -12,7 +12,7 @@ namespace {
 // The text keeps 8 pixels from the panel's top and right edges; its box is the panel less 8
 // pixels on every side.
 constexpr int kTextInset = 8;
-constexpr int kDisplayHeightDivisor = 1;
+// The font is sized for 17 character columns across the text box.
 constexpr int kDisplayColumns = 17;
 constexpr std::size_t kDisplayTextArea = 100;
 
@@ -28,19 +28,19 @@ bool paintsDisplay(const DRAWITEMSTRUCT& item) {
 
 } // namespace
 
-HGDIOBJ selectKitPen(HDC dc, int index) {
-    if (!isKitIndex(index))
+HGDIOBJ selectKitPen(HDC dc, KitColour colour) {
+    if (!isKitIndex(colour))
         return nullptr;
-    return SelectObject(dc, drawingKit.pen[index]);
+    return SelectObject(dc, drawingKit.pen[colour]);
 }
 
-HGDIOBJ selectKitBrush(HDC dc, int index) {
-    if (!isKitIndex(index))
+HGDIOBJ selectKitBrush(HDC dc, KitColour colour) {
+    if (!isKitIndex(colour))
         return nullptr;
-    return SelectObject(dc, drawingKit.brush[index]);
+    return SelectObject(dc, drawingKit.brush[colour]);
 }
 
-void drawBox(HDC dc, int left, int top, int right, int bottom, int brush, int pen) {
+void drawBox(HDC dc, int left, int top, int right, int bottom, KitColour brush, KitColour pen) {
     SetBkMode(dc, OPAQUE);
     SetROP2(dc, R2_COPYPEN);
     selectKitPen(dc, pen);
@@ -48,11 +48,10 @@ void drawBox(HDC dc, int left, int top, int right, int bottom, int brush, int pe
     Rectangle(dc, left, top, right, bottom);
 }
 
-LOGFONTA displayFont(int heightDivisor, int columns, int availableWidth, int availableHeight) {
+LOGFONTA displayFont(int availableWidth, int availableHeight) {
     LOGFONTA font = {};
-    int widthDivisor = columns * 115 / 100;
-    font.lfHeight = heightDivisor > 0 ? availableHeight / heightDivisor : 0;
-    font.lfWidth = widthDivisor > 0 ? availableWidth / widthDivisor : 0;
+    font.lfHeight = availableHeight;
+    font.lfWidth = availableWidth / (kDisplayColumns * 115 / 100);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = ANSI_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -63,11 +62,10 @@ LOGFONTA displayFont(int heightDivisor, int columns, int availableWidth, int ava
     return font;
 }
 
-int drawDisplayText(HDC dc, const char* text, int heightDivisor, int columns, int colour,
-                    int availableWidth, int availableHeight) {
-    if (text == nullptr || !isKitIndex(colour))
+int drawDisplayText(HDC dc, const char* text, int availableWidth, int availableHeight) {
+    if (text == nullptr)
         return 0;
-    LOGFONTA description = displayFont(heightDivisor, columns, availableWidth, availableHeight);
+    LOGFONTA description = displayFont(availableWidth, availableHeight);
     // Size 0 would ask the mapper for its default size, far too big for a small panel.
     if (description.lfHeight <= 0 || description.lfWidth <= 0)
         return 0;
@@ -81,7 +79,7 @@ int drawDisplayText(HDC dc, const char* text, int heightDivisor, int columns, in
     int x = availableWidth + kTextInset - extent.cx;
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
-    SetTextColor(dc, drawingKit.colour[colour]);
+    SetTextColor(dc, drawingKit.colour[kGreen]);
     SetBkMode(dc, TRANSPARENT);
     TextOutA(dc, x, kTextInset, text, length);
     SetBkMode(dc, OPAQUE);
@@ -101,6 +99,5 @@ void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item) {
         SetDlgItemTextA(dialog, kIdIndicator, memoryIndicator(calc));
     std::array<char, kDisplayTextArea> text{};
     displayText(calc, text.data(), text.size());
-    drawDisplayText(dc, text.data(), kDisplayHeightDivisor, kDisplayColumns, kGreen,
-                    box.right - 2 * kTextInset, box.bottom - 2 * kTextInset);
+    drawDisplayText(dc, text.data(), box.right - 2 * kTextInset, box.bottom - 2 * kTextInset);
 }

@@ -6,26 +6,27 @@
 // Requested by name; where it is not installed the font mapper substitutes the nearest face.
 constexpr char kDisplayFace[] = "Venus";
 
-// Paints control 701 from `calc` for a WM_DRAWITEM record and sets the dialog's memory
-// indicator (700). Records for other controls or other actions change nothing; so does a null
+// Paints the display control from `calc` for a WM_DRAWITEM record and sets the dialog's
+// memory indicator. Records for other controls or other actions change nothing; so does a null
 // record. A null dialog paints the panel without touching an indicator.
 void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item);
 
+#include "drawkit.h"
+
 // Rectangle(left, top, right, bottom) filled with kit brush `brush` and outlined with kit pen
 // `pen`. The kit objects stay selected in the context.
-void drawBox(HDC dc, int left, int top, int right, int bottom, int brush, int pen);
+void drawBox(HDC dc, int left, int top, int right, int bottom, KitColour brush, KitColour pen);
 
-// The font of the display text: cell height availableHeight / heightDivisor, character width
-// availableWidth / (columns * 115 / 100), in the "Venus" face. A zero divisor gives size 0.
-LOGFONTA displayFont(int heightDivisor, int columns, int availableWidth, int availableHeight);
+// The font of the display text: cell height availableHeight, character width
+// availableWidth / (17 * 115 / 100) in integers, in the "Venus" face.
+LOGFONTA displayFont(int availableWidth, int availableHeight);
 
-// Draws `text` in kit colour `colour` with its right end 8 pixels beyond availableWidth and its
-// top at y = 8, and returns the font's cell height. Draws nothing and returns 0 when the font
-// would have no size (a panel too small, a zero divisor) or the colour is not a kit index.
-int drawDisplayText(HDC dc, const char* text, int heightDivisor, int columns, int colour,
-                    int availableWidth, int availableHeight);
+// Draws `text` in kit green with its right end 8 pixels beyond availableWidth and its top at
+// y = 8, and returns the font's cell height. Draws nothing and returns 0 when the panel is too
+// small for the font to have a size.
+int drawDisplayText(HDC dc, const char* text, int availableWidth, int availableHeight);
 
-// Select kit pen or kit brush `index` and return the object selected before; an index outside
+// Select kit pen or kit brush `colour` and return the object selected before; a value outside
 // the kit selects nothing and returns null.
-HGDIOBJ selectKitPen(HDC dc, int index);
-HGDIOBJ selectKitBrush(HDC dc, int index);
+HGDIOBJ selectKitPen(HDC dc, KitColour colour);
+HGDIOBJ selectKitBrush(HDC dc, KitColour colour);

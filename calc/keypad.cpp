@@ -132,6 +132,10 @@ KeyEffects sign(CalcState& state) {
     return redraw();
 }
 
+PendingOperator operatorOf(int id) {
+    return static_cast<PendingOperator>(id - kIdEquals);
+}
+
 KeyEffects operatorKey(CalcState& state, int id) {
     convertEntry(state);
     if (state.PendingOp == kOpPercent) {
@@ -146,11 +150,11 @@ KeyEffects operatorKey(CalcState& state, int id) {
         return redraw();
     }
     if (state.Entry[0] == '\0') {
-        state.PendingOp = id - kIdEquals; // a second operator in a row replaces the first
+        state.PendingOp = operatorOf(id); // a second operator in a row replaces the first
         return nothing();
     }
     applyPendingOperator(state);
-    state.PendingOp = id - kIdEquals;
+    state.PendingOp = operatorOf(id);
     clearEntry(state);
     return redraw();
 }
@@ -239,6 +243,13 @@ KeyEffects end(const CalcState& state, StartupValues& values) {
     return effects;
 }
 
+// The engine computes with offsets from these ids.
+static_assert(IDC_DIGIT9 - IDC_DIGIT0 == 9 && IDC_HEX_F - IDC_HEX_A == 5, "digits in a row");
+static_assert(IDC_ADD - IDC_EQUALS == kOpAdd && IDC_SUBTRACT - IDC_EQUALS == kOpSub &&
+                  IDC_MULTIPLY - IDC_EQUALS == kOpMul && IDC_DIVIDE - IDC_EQUALS == kOpDiv,
+              "an operator's offset from equals is its pending operator");
+static_assert(IDC_HEXA - IDC_DECIMAL == 1, "the radix buttons' offset is the radix flag");
+
 bool isHexDigitKey(int id) {
     return id >= kIdHexDigitA && id <= kIdHexDigitA + 5;
 }
@@ -260,16 +271,16 @@ void resetCalc(CalcState& state, const StartupValues& values) {
     state.Memory = values.OldMem;
 }
 
-bool keyEnabled(int id, int hexMode) {
+bool keyEnabled(int id, bool hexMode) {
     if (isHexDigitKey(id))
-        return hexMode != 0;
+        return hexMode;
     if (isDecimalOnlyKey(id))
-        return hexMode == 0;
+        return !hexMode;
     return true;
 }
 
 KeyEffects pressKey(CalcState& state, StartupValues& values, int id) {
-    if (!keyEnabled(id, state.HexMode))
+    if (!keyEnabled(id, state.HexMode != 0))
         return nothing();
     if (id >= kIdDigit0 && id <= kIdDigit0 + 9)
         return typeCharacter(state, static_cast<char>('0' + (id - kIdDigit0)));

@@ -1,30 +1,32 @@
 #pragma once
 // The keypad engine of the calculator: every key press as a change of CalcState, and what the
 // dialog must then do on the platform. Platform-free.
+#include "resource.h"
+
 #include <cstddef>
 
-// Control identifiers of the calculator dialog.
+// The controls of the dialog that the engine knows, by their ids in resource.h.
 enum ControlId : int {
-    kIdOk = 1,
-    kIdCancel = 2,
-    kIdDecimal = 101,
-    kIdHexa = 102,
-    kIdDigit0 = 200, // 200-209 digits 0-9
-    kIdPoint = 210,
-    kIdSign = 211,
-    kIdEquals = 300,
-    kIdAdd = 301,
-    kIdSubtract = 302,
-    kIdMultiply = 303,
-    kIdDivide = 304,
-    kIdPercent = 305,
-    kIdHexDigitA = 400, // 400-405 digits A-F
-    kIdMemoryAdd = 500,
-    kIdMemoryRecall = 501,
-    kIdMemoryClear = 502,
-    kIdClear = 600,
-    kIdIndicator = 700,
-    kIdDisplay = 701,
+    kIdOk = IDOK,
+    kIdCancel = IDCANCEL,
+    kIdDecimal = IDC_DECIMAL,
+    kIdHexa = IDC_HEXA,
+    kIdDigit0 = IDC_DIGIT0, // the ten digits are consecutive
+    kIdPoint = IDC_POINT,
+    kIdSign = IDC_SIGN,
+    kIdEquals = IDC_EQUALS,
+    kIdAdd = IDC_ADD,
+    kIdSubtract = IDC_SUBTRACT,
+    kIdMultiply = IDC_MULTIPLY,
+    kIdDivide = IDC_DIVIDE,
+    kIdPercent = IDC_PERCENT,
+    kIdHexDigitA = IDC_HEX_A, // the six digits A-F are consecutive
+    kIdMemoryAdd = IDC_MEMORY_ADD,
+    kIdMemoryRecall = IDC_MEMORY_RECALL,
+    kIdMemoryClear = IDC_MEMORY_CLEAR,
+    kIdClear = IDC_CLEAR,
+    kIdIndicator = IDC_INDICATOR,
+    kIdDisplay = IDC_DISPLAY,
 };
 
 enum PendingOperator : int {
@@ -47,7 +49,7 @@ struct CalcState {
     double Operand;
     double Memory;
     double PctBase;
-    int PendingOp;
+    PendingOperator PendingOp;
     int HexMode;
     int Typing;
     char Entry[kEntrySize];
@@ -69,7 +71,7 @@ struct KeyEffects {
     bool handled;    // false: the id is not a key of the calculator
     bool beep;       // MessageBeep(MB_OK)
     bool redraw;     // invalidate the display
-    int checkRadio;  // 0, or the radix button to check (101 or 102)
+    int checkRadio;  // 0, or the radix button to check (kIdDecimal or kIdHexa)
     bool enableKeys; // set the enabled keys for the radix in force
     bool endDialog;  // the dialog ends (OldVal and OldMem have been stored)
 };
@@ -81,7 +83,7 @@ void resetCalc(CalcState& state, const StartupValues& values);
 KeyEffects pressKey(CalcState& state, StartupValues& values, int id);
 
 // Whether a key is enabled in the given radix (keys that do not depend on it: true).
-bool keyEnabled(int id, int hexMode);
+bool keyEnabled(int id, bool hexMode);
 
 // The display field for the state (kDisplayWidth characters), into an area of `capacity`
 // bytes (at least kDisplayWidth + 1).

@@ -45,7 +45,7 @@ void placeInField(char* text, unsigned width, bool negative, const char* body, s
 
 #if defined(__i386__) && !defined(__SSE2_MATH__)
 
-enum class Operation { Add, Subtract, Multiply, Divide };
+enum class Operation { kAdd, kSubtract, kMultiply, kDivide };
 
 // Moves a double's smallest normal exponent onto the x87's, so that a product or quotient
 // too small for a normal double is rounded once, where the double itself would round it.
@@ -64,16 +64,16 @@ double x87Operation(Operation operation, double a, double b) {
     volatile long double y = b;
     long double r = 0.0L;
     switch (operation) {
-    case Operation::Add:
+    case Operation::kAdd:
         r = x + y; // a sum too small for a normal double is exact: nothing to round
         break;
-    case Operation::Subtract:
+    case Operation::kSubtract:
         r = x - y;
         break;
-    case Operation::Multiply:
+    case Operation::kMultiply:
         r = (x * kScaleDown) * y * kScaleUp;
         break;
-    case Operation::Divide:
+    case Operation::kDivide:
         r = (x * kScaleDown) / y * kScaleUp;
         break;
     }
@@ -88,16 +88,16 @@ double x87Operation(Operation operation, double a, double b) {
 
 #if defined(__i386__) && !defined(__SSE2_MATH__)
 double addNumbers(double a, double b) {
-    return x87Operation(Operation::Add, a, b);
+    return x87Operation(Operation::kAdd, a, b);
 }
 double subtractNumbers(double a, double b) {
-    return x87Operation(Operation::Subtract, a, b);
+    return x87Operation(Operation::kSubtract, a, b);
 }
 double multiplyNumbers(double a, double b) {
-    return x87Operation(Operation::Multiply, a, b);
+    return x87Operation(Operation::kMultiply, a, b);
 }
 double divideNumbers(double a, double b) {
-    return x87Operation(Operation::Divide, a, b);
+    return x87Operation(Operation::kDivide, a, b);
 }
 #else
 double addNumbers(double a, double b) {

@@ -3,9 +3,8 @@
 // Platform-free: the same text on Linux, under Wine and on Windows.
 #include <cstddef>
 
-constexpr std::size_t kHexTextSize = 40;      // 39 digits and the terminator
-constexpr unsigned kDisplayWidth = 15;        // sign column and 14 number columns
-constexpr std::size_t kDisplayFieldArea = 80; // the work areas of fitDisplayField
+constexpr std::size_t kHexTextSize = 40; // 39 digits and the terminator
+constexpr unsigned kDisplayWidth = 15;   // sign column and 14 number columns
 
 // Upper-case hexadecimal digits of the magnitude's integer part, at least two digits.
 // `text` must hold kHexTextSize bytes.

@@ -5,12 +5,11 @@
 #include "keypad.h"
 #include "numtext.h"
 #include "platform.h"
+#include "resource.h"
 #include "settings.h"
 #include "text.h"
 
 #include <array>
-
-HINSTANCE calcInstance = nullptr;
 
 namespace {
 
@@ -45,14 +44,13 @@ void saveCalcValues() {
 }
 
 int runCalculator(HINSTANCE instance) {
-    calcInstance = instance;
     if (!supportedPlatform())
         return 0;
-    setDrawingKit(1);
+    setDrawingKit(true);
     loadCalcValues();
     // Whatever becomes of the dialog, the values go back: as read when it could not be made.
-    DialogBoxParamA(instance, "VEBOCALC", nullptr, calcDialogProc, 0);
+    DialogBoxParamA(instance, RESOURCE_NAME(IDD_VEBOCALC), nullptr, calcDialogProc, 0);
     saveCalcValues();
-    setDrawingKit(0);
+    setDrawingKit(false);
     return 0;
 }

@@ -9,9 +9,6 @@ constexpr char kCalcKey[] = "Software\\Tessaril\\VeboCALC";
 constexpr char kDefaultPlaceText[] = "100";
 constexpr int kDefaultPlace = 100;
 
-// The instance whose resources hold the dialog template "VEBOCALC".
-extern HINSTANCE calcInstance;
-
 // Runs the calculator with the template of `instance`. Always returns 0, the exit code.
 int runCalculator(HINSTANCE instance);
 

@@ -44,11 +44,11 @@ bool seekTarget(const BandLayout& layout, std::uint32_t length, unsigned x, std:
 
 BandZone bandZoneAt(const BandLayout& layout, unsigned x, unsigned y) {
     if (!layout.barMode && static_cast<long long>(y) < bandTop(layout))
-        return BandZone::Outside;
+        return BandZone::kOutside;
     long long column = x;
     if (column > playButtonLeft(layout))
-        return BandZone::PlayPause;
+        return BandZone::kPlayPause;
     if (column > trackRight(layout))
-        return BandZone::Stop;
-    return BandZone::Track;
+        return BandZone::kStop;
+    return BandZone::kTrack;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The control band along the bottom of the player's client area: progress track, STOP and
-// PLAY/PAUSE. Platform-free geometry, so that every boundary is tested natively.
+// PLAY/PAUSE. Platform-free geometry: integer arithmetic on the window's measures, the same in
+// both builds.
 #include <cstdint>
 
 // The window measures the band is derived from, copied out of the player's state.
@@ -40,10 +41,10 @@ int bandSplit(const BandLayout& layout, std::uint32_t position, std::uint32_t le
 bool seekTarget(const BandLayout& layout, std::uint32_t length, unsigned x, std::uint32_t& target);
 
 enum class BandZone {
-    Outside,   // above the band
-    Track,     // progress track: seek
-    Stop,      // STOP button: close
-    PlayPause, // PLAY/PAUSE button: pause or resume
+    kOutside,   // above the band
+    kTrack,     // progress track: seek
+    kStop,      // STOP button: close
+    kPlayPause, // PLAY/PAUSE button: pause or resume
 };
 
 // The zone of a click at client (x, y). The left column of each button belongs to the zone on

@@ -1,7 +1,8 @@
 #include "band_draw.h"
 
 #include "drawkit.h"
-#include "pictures.h"
+#include "resbitmap.h"
+#include "resource.h"
 #include "state.h"
 
 BandLayout playerBandLayout() {
@@ -34,6 +35,7 @@ void drawBand(HDC dc, const BandLayout& layout, DWORD position, DWORD length, bo
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
 
-    DrawResourceBitmap(dc, paused ? "PLAY" : "PAUSE", playButtonLeft(layout), top);
-    DrawResourceBitmap(dc, "STOP", right, top);
+    DrawResourceBitmap(dc, paused ? RESOURCE_NAME(IDB_PLAY) : RESOURCE_NAME(IDB_PAUSE),
+                       playButtonLeft(layout), top);
+    DrawResourceBitmap(dc, RESOURCE_NAME(IDB_STOP), right, top);
 }

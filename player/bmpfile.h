@@ -1,7 +1,7 @@
 #pragma once
 // The layout of BMP picture files: where the header, the colour table and the pixel rows lie,
-// and whether a file holds all that its header declares. Platform-free, so that it can run
-// under the sanitizers and the fuzzer.
+// and whether a file holds all that its header declares. Platform-free: it works on the bytes
+// it is given and never reads past their count.
 #include <cstddef>
 #include <cstdint>
 

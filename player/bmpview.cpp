@@ -1,6 +1,8 @@
+#include "bmpview.h"
+
 #include "bmpfile.h"
-#include "handoff.h"
-#include "pictures.h"
+#include "callerror.h"
+#include "resbitmap.h"
 
 #include <array>
 
@@ -8,8 +10,6 @@ HPALETTE(WINAPI* pictureSelectPalette)(HDC, HPALETTE, BOOL) = SelectPalette;
 
 namespace {
 
-constexpr int kPathNotFound = 3;
-constexpr int kOutOfMemory = 8;
 constexpr char kTooManyColours[] = "Too many colors ...";
 // Larger pictures would give window sizes past the 16-bit coordinates of the Windows 95
 // family, and sums with the frame that overflow an int.
@@ -137,7 +137,7 @@ int ShowBmpFile(HDC dc, const char* path) {
 PictureSize readPictureSize(const char* path, int& width, int& height) {
     HANDLE file = openPicture(path);
     if (file == INVALID_HANDLE_VALUE)
-        return PictureSize::Unopened;
+        return PictureSize::kUnopened;
     DWORD size = 0;
     std::array<unsigned char, kBmpHeadersSize> bytes{};
     DWORD read = 0;
@@ -148,11 +148,11 @@ PictureSize readPictureSize(const char* path, int& width, int& height) {
     BmpLayout layout = {};
     if (!sized || !readable || !readBmpHeader(bytes.data(), read, header) ||
         !planBmpLayout(header, size, layout))
-        return PictureSize::Refused;
+        return PictureSize::kRefused;
     auto columns = static_cast<std::size_t>(header.width);
     if (columns > kLargestPictureSide || layout.rows > kLargestPictureSide)
-        return PictureSize::Refused;
+        return PictureSize::kRefused;
     width = header.width;
     height = static_cast<int>(layout.rows);
-    return PictureSize::Read;
+    return PictureSize::kRead;
 }

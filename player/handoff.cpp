@@ -1,5 +1,6 @@
 #include "handoff.h"
 
+#include "callerror.h"
 #include "platform.h"
 #include "text.h"
 
@@ -64,7 +65,6 @@ std::size_t fileNameLength(const char* text) {
 const ShellSeam kRealShell = {realPathExists,    realCurrentDrive, realChangeDrive,
                               realCurrentFolder, realChangeFolder, shellExecuteOnDemand};
 ShellSeam shellSeam = kRealShell;
-int(WINAPI* callErrorBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
 
 namespace {
 
@@ -91,27 +91,6 @@ unsigned char foldLetter(unsigned char letter) {
     return letter;
 }
 
-const char* callErrorText(int code) {
-    switch (code) {
-    case 2:
-        return "File not found";
-    case 3:
-        return "Path not found";
-    case 5:
-        return "Network error";
-    case 8:
-        return "Out of memory";
-    case 31:
-        return "No association defined for that file";
-    default:
-        return "Unknown error";
-    }
-}
-
-void showCallError(int code) {
-    callErrorBox(nullptr, callErrorText(code), "CallWAVE", MB_OK | MB_ICONEXCLAMATION);
-}
-
 void handOffFile(char* commandText) {
     int savedDrive = shellSeam.currentDrive();
     std::array<char, kFolderArea> savedFolder{};
@@ -128,7 +107,7 @@ void handOffFile(char* commandText) {
     if (fileName[1] == ':') {
         int drive = foldLetter(static_cast<unsigned char>(fileName[0])) - 'A';
         if (shellSeam.changeDrive(drive) != 0) {
-            showCallError(3);
+            showCallError(kPathNotFound);
             return;
         }
     }

@@ -1,9 +1,10 @@
 #pragma once
 // Opening a file that the player does not show with the application the system associates
-// with it, and the player's one error report.
+// with it.
 #include <windows.h>
 
-// Platform calls of the hand-off, replaceable by tests.
+// The platform calls of the hand-off in one record: the drives and folders it changes and
+// restores, and the shell it asks, so that the hand-off can run against stand-ins for them.
 struct ShellSeam {
     int (*pathExists)(const char* path);
     int (*currentDrive)();         // 0 is A:, 2 is C:
@@ -16,9 +17,6 @@ struct ShellSeam {
 extern ShellSeam shellSeam;
 extern const ShellSeam kRealShell;
 
-// The message box of showCallError, replaceable by tests.
-extern int(WINAPI* callErrorBox)(HWND, LPCSTR, LPCSTR, UINT);
-
 // Work areas of the hand-off.
 constexpr int kFileNameArea = 400;
 constexpr int kParametersArea = 300;
@@ -27,12 +25,6 @@ constexpr int kFolderArea = 200;
 // Trims the text in place, splits it into an existing file name and parameters, and asks the
 // shell to open it while its drive is current; reports a failure with showCallError.
 void handOffFile(char* commandText);
-
-// The message box "CallWAVE" with the text of a shell-style error code.
-void showCallError(int code);
-
-// The text showCallError shows for a code.
-const char* callErrorText(int code);
 
 // Upper-cases a-z and the accented small letters of code page 1252 to their base capital.
 unsigned char foldLetter(unsigned char letter);

@@ -1,6 +1,6 @@
 #include "media.h"
 
-#include "handoff.h"
+#include "callerror.h"
 #include "platform.h"
 #include "state.h"
 #include "text.h"
@@ -36,8 +36,6 @@ const MciSeam kRealMci = {sendCommandOnDemand, waveOutDevicesOnDemand, midiOutDe
 MciSeam mciSeam = kRealMci;
 
 namespace {
-
-constexpr int kFileNotFound = 2;
 
 // What the end test remembers from the previous poll. The AVI player of Wine stops at the
 // last frame, whose position is one unit short of the length, so a position that stands
@@ -86,7 +84,7 @@ void prepareVideoOpen() {
 // only video: any device that halts one unit short would otherwise keep its window open.
 bool stoppedAtTheLastUnit(MCI_STATUS_PARMS& status) {
     DWORD position = session().mediaPosition;
-    bool stoodStill = lastPoll.known && lastPoll.position == position && player.paused == 0;
+    bool stoodStill = lastPoll.known && lastPoll.position == position && !player.paused;
     lastPoll = {true, position};
     if (!stoodStill || position + 1 != session().mediaLength)
         return false;
@@ -186,17 +184,17 @@ int StartVideo(const char* path) {
     return 1;
 }
 
-int StopIfFinished(int force) {
+bool StopIfFinished(bool force) {
     MediaSession& media = session();
     MCI_STATUS_PARMS& status = videoFamily() ? media.videoStatus : media.audioStatus;
     status.dwItem = MCI_STATUS_POSITION;
     send(MCI_STATUS, kStatusFlags, status);
     media.mediaPosition = status.dwReturn;
-    if (media.mediaPosition < media.mediaLength && force == 0 && !stoppedAtTheLastUnit(status))
-        return 0;
+    if (media.mediaPosition < media.mediaLength && !force && !stoppedAtTheLastUnit(status))
+        return false;
     send(MCI_STOP, kWaitFlags, media.generic);
     send(MCI_CLOSE, kWaitFlags, media.generic);
-    return 1;
+    return true;
 }
 
 void PauseMedia() {

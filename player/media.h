@@ -4,7 +4,8 @@
 #include <mmsystem.h>
 #include <digitalv.h>
 
-// The winmm calls of the session, replaceable by a recorder in tests.
+// The winmm calls of the session in one record: every request the player makes to MCI passes
+// here, so that a session can run, and be watched, without a device behind it.
 struct MciSeam {
     MCIERROR(WINAPI* sendCommand)
     (MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters);
@@ -41,8 +42,8 @@ int StartAudio(const char* path);
 int StartVideo(const char* path);
 
 // Polls the position; at the end of playback, or when forced, stops and closes the device
-// and returns 1.
-int StopIfFinished(int force);
+// and returns true.
+bool StopIfFinished(bool force);
 
 void PauseMedia();
 

@@ -1,17 +1,17 @@
 #include "placement.h"
 
 #include "media.h"
+#include "bmpview.h"
 #include "onscreen.h"
-#include "pictures.h"
 #include "state.h"
 
 namespace {
 
 // How far sizing for the media got.
 enum class Fit {
-    Unsized, // nothing to size by (a video the device does not open, a picture that cannot be
-             // opened): the window keeps the place and size it was created with
-    Sized,   // the size is settled; the band and the place follow
+    kUnsized, // nothing to size by (a video the device does not open, a picture that cannot be
+              // opened): the window keeps the place and size it was created with
+    kSized,   // the size is settled; the band and the place follow
 };
 
 Fit sizeForMedia(const char* path) {
@@ -19,22 +19,22 @@ Fit sizeForMedia(const char* path) {
     int height = 0;
     if (player.mediaKind == kVideo) {
         if (path[0] == '\0' || !probeVideoSize(path, width, height))
-            return Fit::Unsized;
+            return Fit::kUnsized;
         player.windowWidth = width + player.frameWidth + 1;
         player.windowHeight = height + player.frameHeight + player.captionHeight + 1;
     } else if (player.mediaKind == kPicture) {
         switch (readPictureSize(path, width, height)) {
-        case PictureSize::Unopened:
-            return Fit::Unsized;
-        case PictureSize::Refused:
+        case PictureSize::kUnopened:
+            return Fit::kUnsized;
+        case PictureSize::kRefused:
             break; // the start size stays, and the window is placed like any other picture
-        case PictureSize::Read:
+        case PictureSize::kRead:
             player.windowWidth = width + player.frameWidth;
             player.windowHeight = height + player.frameHeight + player.captionHeight;
             break;
         }
     }
-    return Fit::Sized;
+    return Fit::kSized;
 }
 
 int centredLeft() {
@@ -62,7 +62,7 @@ void FitWindowToMedia(HWND window, const char* path, int x, int y) {
         keepCreatedPlaceInSight(window, 0, 0);
         return; // otherwise the bar keeps the place and size it was created with
     }
-    if (sizeForMedia(path) == Fit::Unsized) {
+    if (sizeForMedia(path) == Fit::kUnsized) {
         keepCreatedPlaceInSight(window, centredLeft(), centredTop());
         return;
     }

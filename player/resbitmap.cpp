@@ -1,4 +1,5 @@
-#include "pictures.h"
+#include "resbitmap.h"
+
 #include "state.h"
 
 void copyBitmap(HDC dc, HBITMAP bitmap, int x, int y) {

@@ -2,8 +2,10 @@
 
 #include "handoff.h"
 #include "platform.h"
+#include "resource.h"
 #include "settings.h"
 #include "state.h"
+#include "window.h"
 #include "text.h"
 
 #include <array>
@@ -59,7 +61,7 @@ bool registerPlayerClass() {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = PlayerWindowProc;
     windowClass.hInstance = player.instance;
-    windowClass.hIcon = LoadIconA(player.instance, "ICOAPPLI");
+    windowClass.hIcon = LoadIconA(player.instance, RESOURCE_NAME(IDI_ICOAPPLI));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kPlayerClass;

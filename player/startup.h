@@ -14,5 +14,3 @@ void setStartGeometry();
 
 // Reads the four bar values and writes them back as integers.
 void loadBarValues();
-
-LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -39,7 +39,7 @@ struct PlayerState {
     int windowHeight;
     int bandHeight;
     int buttonWidth;
-    int paused;
+    bool paused;
     int barMode;
     int barX;
     int barY;

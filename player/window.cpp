@@ -1,11 +1,13 @@
-// The player window's procedure: each message goes to a small handler.
+#include "window.h"
+
 #include "band_draw.h"
 #include "drawkit.h"
 #include "media.h"
-#include "pictures.h"
+#include "bmpview.h"
 #include "placement.h"
+#include "resbitmap.h"
+#include "resource.h"
 #include "settings.h"
-#include "startup.h"
 #include "state.h"
 #include "text.h"
 
@@ -54,12 +56,12 @@ LRESULT onCreate(HWND window) {
     SetWindowTextA(window, fileNameOf(player.mediaPath));
     int x = readPlace("Cd");
     int y = readPlace("Ld");
-    setDrawingKit(1);
+    setDrawingKit(true);
     FitWindowToMedia(window, player.mediaPath, x, y);
     if (startMedia() == 0) {
         // Wine destroys a refused window without WM_DESTROY, so the kit goes here; where
         // WM_DESTROY does follow, deleting the emptied kit again does nothing.
-        setDrawingKit(0);
+        setDrawingKit(false);
         return -1; // the window is not created and the player ends
     }
     SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
@@ -70,7 +72,7 @@ void onPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     if ((player.mediaKind == kWave || player.mediaKind == kMidi) && !inBarMode())
-        DrawResourceBitmap(dc, "WAVE", 0, 0);
+        DrawResourceBitmap(dc, RESOURCE_NAME(IDB_WAVE), 0, 0);
     else if (player.mediaKind == kPicture)
         ShowBmpFile(dc, player.mediaPath);
     // Video is painted by its device; the band waits for the next tick.
@@ -80,18 +82,18 @@ void onPaint(HWND window) {
 void onTick(HWND window) {
     if (!playable())
         return;
-    if (StopIfFinished(0) != 0) {
+    if (StopIfFinished(false)) {
         SendMessageA(window, WM_CLOSE, 0, 0);
         return;
     }
     HDC dc = GetDC(window);
     drawBand(dc, playerBandLayout(), player.session.mediaPosition, player.session.mediaLength,
-             player.paused == 1);
+             player.paused);
     ReleaseDC(window, dc);
 }
 
 void seekTo(HWND window, unsigned x) {
-    if (player.paused == 1)
+    if (player.paused)
         return;
     RECT place;
     GetWindowRect(window, &place);
@@ -109,26 +111,26 @@ void onClick(HWND window, LPARAM lParam) {
     unsigned x = LOWORD(lParam);
     unsigned y = HIWORD(lParam);
     switch (bandZoneAt(playerBandLayout(), x, y)) {
-    case BandZone::PlayPause:
-        player.paused = 1 - player.paused;
-        if (player.paused == 1)
+    case BandZone::kPlayPause:
+        player.paused = !player.paused;
+        if (player.paused)
             PauseMedia();
         else
             ResumeMedia();
         break; // the face changes at the next tick
-    case BandZone::Stop:
+    case BandZone::kStop:
         SendMessageA(window, WM_CLOSE, 0, 0);
         break;
-    case BandZone::Track:
+    case BandZone::kTrack:
         seekTo(window, x);
         break;
-    case BandZone::Outside:
+    case BandZone::kOutside:
         break;
     }
 }
 
 void onClose(HWND window) {
-    StopIfFinished(1);
+    StopIfFinished(true);
     RECT place;
     GetWindowRect(window, &place);
     writeSettingInt(kPlayerKey, placeName("Cd").data(), place.left);
@@ -136,7 +138,7 @@ void onClose(HWND window) {
 }
 
 void onDestroy(HWND window) {
-    setDrawingKit(0);
+    setDrawingKit(false);
     KillTimer(window, kTickTimer);
     PostQuitMessage(0);
 }

@@ -42,5 +42,5 @@ struct DrawingKit {
 
 extern DrawingKit drawingKit;
 
-// Mode 1 creates the 32 objects; mode 0 deletes them (brush k, then pen k).
-void setDrawingKit(int mode);
+// Creates the 32 objects, or deletes them (brush k, then pen k).
+void setDrawingKit(bool create);

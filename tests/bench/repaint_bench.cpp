@@ -3,7 +3,7 @@
 // SetDIBitsToDevice once. Same process, same window, interleaved, medians.
 //   repaint_bench [RUNS]
 #include "bench_support.h"
-#include "pictures.h"
+#include "player/bmpview.h"
 
 #include <cstdlib>
 #include <vector>

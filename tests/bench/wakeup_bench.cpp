@@ -3,10 +3,10 @@
 // a generated 30 s sound, with a message hook on its thread counting what GetMessage returns;
 // a second thread measures, presses PAUSE through the band and closes the window.
 //   wakeup_bench [SECONDS]
-#include "band_draw.h"
+#include "player/band_draw.h"
 #include "bench_support.h"
-#include "startup.h"
-#include "state.h"
+#include "player/startup.h"
+#include "player/state.h"
 
 #include <array>
 #include <atomic>

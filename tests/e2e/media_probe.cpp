@@ -7,7 +7,7 @@
 //   media_probe click X Y              posts a left button release at client (X, Y)
 //   media_probe pixel X Y              prints the client pixel as RRGGBB
 // Exit code 0 on success, 1 when there is no player window or on time-out, 2 on bad usage.
-#include "band.h"
+#include "player/band.h"
 
 #include <windows.h>
 

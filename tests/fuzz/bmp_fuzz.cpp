@@ -2,7 +2,7 @@
 // declare, so that nothing outside the file's bytes is read by them or by whatever draws the
 // planned parts. The copy below is exactly the file's size, so AddressSanitizer catches any
 // read past it.
-#include "bmpfile.h"
+#include "player/bmpfile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,10 +2,10 @@
 // further byte is one key, written as in calc_keys.h ("2+3*4="); a byte that is no key there is
 // sent as a control id of its own value (0-255: Ok, Cancel, radix, digits and ids the keypad
 // does not have). The state lives on the heap, so AddressSanitizer sees any write past Entry.
-#include "keypad.h"
+#include "calc/keypad.h"
 
 #include "../unit/calc_keys.h"
-#include "numtext.h"
+#include "calc/numtext.h"
 
 #include <cfloat>
 #include <cmath>

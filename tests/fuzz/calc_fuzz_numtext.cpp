@@ -3,7 +3,7 @@
 // width of byte 1, 3 formatFixed6 and formatFixed0 of a double into an area of byte 1's size.
 // Every area is allocated at exactly the size the routine may use, so AddressSanitizer sees
 // any write or read past it.
-#include "numtext.h"
+#include "calc/numtext.h"
 
 #include "text.h"
 

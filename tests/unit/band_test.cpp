@@ -1,4 +1,4 @@
-#include "band.h"
+#include "player/band.h"
 
 #include <gtest/gtest.h>
 
@@ -113,33 +113,33 @@ TEST(SeekTarget, TrackWithoutUsableWidthIsRefused) {
 }
 
 TEST(BandClick, PauseZoneStartsRightOfPlayButtonLeft) {
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 108, 138), BandZone::Stop);
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 109, 138), BandZone::PlayPause);
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 127, 147), BandZone::PlayPause);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 108, 138), BandZone::kStop);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 109, 138), BandZone::kPlayPause);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 127, 147), BandZone::kPlayPause);
 }
 
 TEST(BandClick, StopZoneStartsRightOfTrackRight) {
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 88, 138), BandZone::Track);
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 89, 138), BandZone::Stop);
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 0, 128), BandZone::Track);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 88, 138), BandZone::kTrack);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 89, 138), BandZone::kStop);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 0, 128), BandZone::kTrack);
 }
 
 TEST(BandClick, RowsAboveTheBandAreOutside) {
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 120, 127), BandZone::Outside);
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 10, 0), BandZone::Outside);
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 120, 128), BandZone::PlayPause);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 120, 127), BandZone::kOutside);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 10, 0), BandZone::kOutside);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 120, 128), BandZone::kPlayPause);
 }
 
 TEST(BandClick, WholeBarIsBand) {
     BandLayout layout = bar(640);
-    EXPECT_EQ(bandZoneAt(layout, 0, 0), BandZone::Track);
-    EXPECT_EQ(bandZoneAt(layout, 600, 0), BandZone::Track);
-    EXPECT_EQ(bandZoneAt(layout, 601, 5), BandZone::Stop);
-    EXPECT_EQ(bandZoneAt(layout, 620, 19), BandZone::Stop);
-    EXPECT_EQ(bandZoneAt(layout, 621, 19), BandZone::PlayPause);
+    EXPECT_EQ(bandZoneAt(layout, 0, 0), BandZone::kTrack);
+    EXPECT_EQ(bandZoneAt(layout, 600, 0), BandZone::kTrack);
+    EXPECT_EQ(bandZoneAt(layout, 601, 5), BandZone::kStop);
+    EXPECT_EQ(bandZoneAt(layout, 620, 19), BandZone::kStop);
+    EXPECT_EQ(bandZoneAt(layout, 621, 19), BandZone::kPlayPause);
 }
 
 TEST(BandClick, FarCoordinatesFallInTheRightmostZone) {
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 65535, 65535), BandZone::PlayPause);
-    EXPECT_EQ(bandZoneAt(kSoundWindow, 65535, 0), BandZone::Outside);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 65535, 65535), BandZone::kPlayPause);
+    EXPECT_EQ(bandZoneAt(kSoundWindow, 65535, 0), BandZone::kOutside);
 }

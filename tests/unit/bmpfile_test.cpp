@@ -1,4 +1,4 @@
-#include "bmpfile.h"
+#include "player/bmpfile.h"
 
 #include "../tools/make_bmp.h"
 

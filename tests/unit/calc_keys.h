@@ -1,6 +1,6 @@
 #pragma once
 // Calculator keys written as one character each, so key sequences read like what is pressed.
-#include "keypad.h"
+#include "calc/keypad.h"
 
 // Digits, A-F, '.' point, 's' Sig, '=' '+' '-' '*' '/' '%', 'M' M+, 'R' Mr, 'c' Mc,
 // 'L' CLEAR, 'd' Decimal, 'h' Hexa, 'O' Ok, 'X' IDCANCEL. Any other character: -1.

@@ -1,4 +1,4 @@
-#include "classify.h"
+#include "player/classify.h"
 
 #include <gtest/gtest.h>
 

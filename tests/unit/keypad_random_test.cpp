@@ -1,9 +1,9 @@
 // Long random key sequences from a fixed seed: the engine keeps its invariants whatever is
 // pressed, and the host build and the Windows build (under Wine) produce the same states.
-#include "keypad.h"
+#include "calc/keypad.h"
 
 #include "calc_keys.h"
-#include "numtext.h"
+#include "calc/numtext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "numtext.h"
+#include "calc/numtext.h"
 
 #include "text.h"
 

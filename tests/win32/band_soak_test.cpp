@@ -1,11 +1,11 @@
 // Ten thousand redraws of the control band, as the player's tick makes them, must leave the
 // process's GDI objects where they were: a leak of one object a tick would exhaust GDI within
 // hours of playing.
-#include "band_draw.h"
+#include "player/band_draw.h"
 #include "drawkit.h"
 #include "gdi_count.h"
-#include "startup.h"
-#include "state.h"
+#include "player/startup.h"
+#include "player/state.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ TEST(BandSoak, TenThousandRedrawsLeaveTheGdiObjectCountUnchanged) {
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, player.windowWidth,
                                   player.windowHeight, nullptr, nullptr, player.instance, nullptr);
     ASSERT_NE(window, nullptr);
-    setDrawingKit(1);
+    setDrawingKit(true);
     redraw(window, 0, false); // objects the system makes on first use
     redraw(window, 0, true);
     int before = gdiObjectCount();
@@ -45,7 +45,7 @@ TEST(BandSoak, TenThousandRedrawsLeaveTheGdiObjectCountUnchanged) {
     for (int i = 0; i < 10000; ++i)
         redraw(window, static_cast<DWORD>(i) * 10 % kLength, i % 7 == 0);
     EXPECT_EQ(gdiObjectCount(), before);
-    setDrawingKit(0);
+    setDrawingKit(false);
     DestroyWindow(window);
 }
 

@@ -1,10 +1,10 @@
 // paintDisplay and its drawing helpers, painted into a DIB section of known size.
 #include "calc_driver.h"
-#include "dialog.h"
-#include "display.h"
+#include "calc/dialog.h"
+#include "calc/display.h"
 #include "drawkit.h"
 #include "gdi_count.h"
-#include "keypad.h"
+#include "calc/keypad.h"
 
 #include <windows.h>
 
@@ -99,7 +99,7 @@ Ink findInk(const Canvas& canvas) {
 // The text's measured width in the display font of a 160 by 40 panel.
 int measuredWidth(const char* text) {
     HDC dc = CreateCompatibleDC(nullptr);
-    LOGFONTA description = displayFont(1, 17, kWidth - 16, kHeight - 16);
+    LOGFONTA description = displayFont(kWidth - 16, kHeight - 16);
     HFONT font = CreateFontIndirectA(&description);
     HGDIOBJ old = SelectObject(dc, font);
     SIZE extent = {};
@@ -119,10 +119,10 @@ std::string shownText() {
 class CalcDisplay : public ::testing::Test {
   protected:
     void SetUp() override {
-        setDrawingKit(1);
+        setDrawingKit(true);
         std::memset(&calc, 0, sizeof calc);
     }
-    void TearDown() override { setDrawingKit(0); }
+    void TearDown() override { setDrawingKit(false); }
     void paint(UINT id = kIdDisplay, UINT action = ODA_DRAWENTIRE) {
         DRAWITEMSTRUCT record = canvas.item(id, action);
         paintDisplay(nullptr, &record);
@@ -161,7 +161,7 @@ TEST_F(CalcDisplay, NothingIsPaintedOutsideTheItem) {
 }
 
 TEST_F(CalcDisplay, FontForA160By40PanelIs24HighAnd7Wide) {
-    LOGFONTA font = displayFont(1, 17, kWidth - 16, kHeight - 16);
+    LOGFONTA font = displayFont(kWidth - 16, kHeight - 16);
     EXPECT_EQ(font.lfHeight, 24);
     EXPECT_EQ(font.lfWidth, 7);
     EXPECT_EQ(font.lfWeight, FW_NORMAL);
@@ -174,16 +174,18 @@ TEST_F(CalcDisplay, FontForA160By40PanelIs24HighAnd7Wide) {
     EXPECT_STREQ(font.lfFaceName, "Venus");
 }
 
-TEST_F(CalcDisplay, FontSizeUsesIntegerDivisions) {
-    LOGFONTA font = displayFont(2, 10, 100, 31); // 10 * 115 / 100 = 11
-    EXPECT_EQ(font.lfHeight, 15);
-    EXPECT_EQ(font.lfWidth, 9);
+TEST_F(CalcDisplay, FontWidthUsesIntegerDivisions) {
+    // 17 * 115 / 100 is 19 in integers; 117 / 19.55 would round down to 5.
+    LOGFONTA font = displayFont(117, 31);
+    EXPECT_EQ(font.lfHeight, 31);
+    EXPECT_EQ(font.lfWidth, 6);
 }
 
-TEST_F(CalcDisplay, ZeroDivisorsGiveSizeZeroInsteadOfADivisionByZero) {
-    EXPECT_EQ(displayFont(0, 17, 144, 24).lfHeight, 0);
-    EXPECT_EQ(displayFont(1, 0, 144, 24).lfWidth, 0);
-    EXPECT_EQ(drawDisplayText(canvas.dc, "12", 0, 17, kGreen, 144, 24), 0);
+TEST_F(CalcDisplay, PanelNarrowerThanItsColumnsGetsNoFontAndNoText) {
+    EXPECT_EQ(displayFont(18, 24).lfWidth, 0);
+    EXPECT_EQ(displayFont(144, 0).lfHeight, 0);
+    EXPECT_EQ(drawDisplayText(canvas.dc, "12", 18, 24), 0);
+    EXPECT_EQ(drawDisplayText(canvas.dc, "12", 144, 0), 0);
     EXPECT_EQ(findInk(canvas).count, 0);
 }
 
@@ -216,13 +218,13 @@ TEST_F(CalcDisplay, GreenOnlyRightOfTheMeasuredLeftEdge) {
 }
 
 TEST_F(CalcDisplay, ReturnsTheFontCellHeight) {
-    EXPECT_EQ(drawDisplayText(canvas.dc, "0", 1, 17, kGreen, kWidth - 16, kHeight - 16), 24);
+    EXPECT_EQ(drawDisplayText(canvas.dc, "0", kWidth - 16, kHeight - 16), 24);
 }
 
 TEST_F(CalcDisplay, EmptyFieldPaintsNoGreen) {
     drawBox(canvas.dc, 0, 0, kWidth - 1, kHeight - 1, kBlack, kWhite);
-    EXPECT_EQ(drawDisplayText(canvas.dc, "               ", 1, 17, kGreen, 144, 24), 24);
-    EXPECT_EQ(drawDisplayText(canvas.dc, "", 1, 17, kGreen, 144, 24), 24);
+    EXPECT_EQ(drawDisplayText(canvas.dc, "               ", 144, 24), 24);
+    EXPECT_EQ(drawDisplayText(canvas.dc, "", 144, 24), 24);
     EXPECT_EQ(findInk(canvas).count, 0);
 }
 
@@ -243,7 +245,7 @@ TEST_F(CalcDisplay, PaintShowsTheEngineDisplayTextForEachState) {
         paint();
         Canvas expected;
         drawBox(expected.dc, 0, 0, kWidth - 1, kHeight - 1, kBlack, kWhite);
-        drawDisplayText(expected.dc, shownText().c_str(), 1, 17, kGreen, 144, 24);
+        drawDisplayText(expected.dc, shownText().c_str(), 144, 24);
         int differences = 0;
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
@@ -295,12 +297,12 @@ TEST_F(CalcDisplay, SelectKitObjectsReturnThePreviousOneAndRefuseOtherIndices) {
     HGDIOBJ pen = GetCurrentObject(canvas.dc, OBJ_PEN);
     EXPECT_EQ(selectKitPen(canvas.dc, kRed), pen);
     EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), drawingKit.pen[kRed]);
-    EXPECT_EQ(selectKitPen(canvas.dc, kKitSize), nullptr);
-    EXPECT_EQ(selectKitPen(canvas.dc, -1), nullptr);
+    EXPECT_EQ(selectKitPen(canvas.dc, static_cast<KitColour>(kKitSize)), nullptr);
+    EXPECT_EQ(selectKitPen(canvas.dc, static_cast<KitColour>(-1)), nullptr);
     EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), drawingKit.pen[kRed]);
     HGDIOBJ brush = GetCurrentObject(canvas.dc, OBJ_BRUSH);
     EXPECT_EQ(selectKitBrush(canvas.dc, kNavy), brush);
-    EXPECT_EQ(selectKitBrush(canvas.dc, 16), nullptr);
+    EXPECT_EQ(selectKitBrush(canvas.dc, static_cast<KitColour>(16)), nullptr);
     EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_BRUSH), drawingKit.brush[kNavy]);
 }
 
@@ -313,11 +315,14 @@ TEST_F(CalcDisplay, DrawBoxFillsWithTheBrushAndOutlinesWithThePen) {
     EXPECT_EQ(canvas.at(20, 20), kUntouched);
 }
 
-TEST_F(CalcDisplay, ColourOutsideTheKitDrawsNoText) {
+TEST_F(CalcDisplay, TextIsKitGreenWhateverColourTheContextHad) {
     drawBox(canvas.dc, 0, 0, kWidth - 1, kHeight - 1, kBlack, kWhite);
-    EXPECT_EQ(drawDisplayText(canvas.dc, "88", 1, 17, kKitSize, 144, 24), 0);
-    EXPECT_EQ(drawDisplayText(canvas.dc, "88", 1, 17, -1, 144, 24), 0);
-    EXPECT_EQ(findInk(canvas).count, 0);
+    SetTextColor(canvas.dc, RGB(255, 0, 0));
+    EXPECT_EQ(drawDisplayText(canvas.dc, "88", 144, 24), 24);
+    EXPECT_GT(findInk(canvas).count, 0);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            ASSERT_NE(canvas.at(x, y), RGB(255, 0, 0)) << x << "," << y;
 }
 
 TEST_F(CalcDisplay, PanelTooSmallForAFontDrawsOnlyTheBox) {

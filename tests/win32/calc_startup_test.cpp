@@ -1,11 +1,11 @@
 // runCalculator in this process, through the real registry of the prefix (sandboxed per
 // process): the four values read before the dialog and written after it.
 #include "calc_driver.h"
-#include "dialog.h"
-#include "keypad.h"
+#include "calc/dialog.h"
+#include "calc/keypad.h"
 #include "monitor_layout.h"
 #include "registry_sandbox.h"
-#include "startup.h"
+#include "calc/startup.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // A thousand paints of the calculator's display in the real dialog, through the numbers,
 // radixes and memory states it shows, must leave the process's GDI objects where they were.
 #include "calc_driver.h"
-#include "dialog.h"
+#include "calc/dialog.h"
 #include "drawkit.h"
 #include "gdi_count.h"
-#include "keypad.h"
+#include "calc/keypad.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ void paintOnce(HWND dialog) {
 
 TEST(DisplaySoak, AThousandPaintsLeaveTheGdiObjectCountUnchanged) {
     keyBeep = silentBeep;
-    setDrawingKit(1);
+    setDrawingKit(true);
     startup = {100, 100, 0.0, 0.0};
     HWND dialog =
         CreateDialogParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
@@ -48,7 +48,7 @@ TEST(DisplaySoak, AThousandPaintsLeaveTheGdiObjectCountUnchanged) {
     }
     EXPECT_EQ(gdiObjectCount(), before);
     DestroyWindow(dialog);
-    setDrawingKit(0);
+    setDrawingKit(false);
     keyBeep = MessageBeep;
 }
 

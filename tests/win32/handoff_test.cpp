@@ -1,4 +1,5 @@
-#include "handoff.h"
+#include "player/callerror.h"
+#include "player/handoff.h"
 #include "shell_recorder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "media_recorder.h"
 
-#include "handoff.h"
+#include "player/callerror.h"
 
 #include <cstdio>
 

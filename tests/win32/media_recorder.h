@@ -2,7 +2,7 @@
 // Stands in for winmm's MCI in tests: records every request with a copy of the fields of its
 // parameter record that the player sets, and answers from a script. Also records the message
 // boxes of showCallError instead of showing them.
-#include "media.h"
+#include "player/media.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -1,8 +1,8 @@
 #include "gdi_count.h"
 #include "pictures_support.h"
 
-#include "pictures.h"
-#include "state.h"
+#include "player/resbitmap.h"
+#include "player/state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "gdi_count.h"
 #include "pictures_support.h"
 
-#include "pictures.h"
+#include "player/bmpview.h"
 
 #include <gtest/gtest.h>
 

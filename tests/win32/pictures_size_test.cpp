@@ -1,10 +1,10 @@
 #include "pictures_support.h"
 
 #include "monitor_layout.h"
-#include "pictures.h"
-#include "placement.h"
-#include "startup.h"
-#include "state.h"
+#include "player/bmpview.h"
+#include "player/placement.h"
+#include "player/startup.h"
+#include "player/state.h"
 
 #include <gtest/gtest.h>
 
@@ -169,7 +169,7 @@ TEST(PictureSize, FileShortOfItsPixelsHasNoSizeAndLeavesTheOutputs) {
     TempFile file(bytes);
     int width = -5;
     int height = -6;
-    EXPECT_EQ(readPictureSize(file.path.c_str(), width, height), PictureSize::Refused);
+    EXPECT_EQ(readPictureSize(file.path.c_str(), width, height), PictureSize::kRefused);
     EXPECT_EQ(width, -5);
     EXPECT_EQ(height, -6);
 }
@@ -182,7 +182,7 @@ TEST(PictureSize, FileThatAnotherProgramHasOpenForWritingIsSized) {
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
     int width = 0;
     int height = 0;
-    EXPECT_EQ(readPictureSize(file.path.c_str(), width, height), PictureSize::Read);
+    EXPECT_EQ(readPictureSize(file.path.c_str(), width, height), PictureSize::kRead);
     CloseHandle(writer);
     EXPECT_EQ(width, 11);
     EXPECT_EQ(height, 12);

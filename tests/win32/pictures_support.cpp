@@ -1,7 +1,7 @@
 #include "pictures_support.h"
 
-#include "handoff.h"
-#include "pictures.h"
+#include "player/callerror.h"
+#include "player/bmpview.h"
 
 #include <gtest/gtest.h>
 

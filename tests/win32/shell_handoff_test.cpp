@@ -1,6 +1,7 @@
 // The hand-off through the real shell of Wine, to an application associated with a test
 // extension inside the test prefix; the application only records how it was started.
-#include "handoff.h"
+#include "player/callerror.h"
+#include "player/handoff.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "shell_recorder.h"
 
+#include "player/callerror.h"
+
 #include <cstdio>
 
 ShellRecord shellRecord;

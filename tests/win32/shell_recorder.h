@@ -1,7 +1,7 @@
 #pragma once
 // A stand-in for the shell and the message box of the player: it records every call and
 // answers from what the test set.
-#include "handoff.h"
+#include "player/handoff.h"
 
 #include <set>
 #include <string>

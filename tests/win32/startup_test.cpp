@@ -1,7 +1,7 @@
 #include "registry_sandbox.h"
 #include "shell_recorder.h"
-#include "startup.h"
-#include "state.h"
+#include "player/startup.h"
+#include "player/state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // DLLs loaded on first use: only from the system folder, and with a clear null otherwise.
-#include "media.h"
+#include "player/media.h"
 #include "platform.h"
 
 #include <windows.h>

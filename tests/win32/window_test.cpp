@@ -2,8 +2,9 @@
 #include "drawkit.h"
 #include "media_recorder.h"
 #include "registry_sandbox.h"
-#include "startup.h"
-#include "state.h"
+#include "player/startup.h"
+#include "player/state.h"
+#include "player/window.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
