@@ -62,7 +62,7 @@ LRESULT onCreate(HWND window) {
         setDrawingKit(0);
         return -1; // the window is not created and the player ends
     }
-    SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
+    tickSetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
     return 0;
 }
 
@@ -142,6 +142,8 @@ void onDestroy(HWND window) {
 }
 
 } // namespace
+
+UINT_PTR(WINAPI* tickSetTimer)(HWND, UINT_PTR, UINT, TIMERPROC) = SetTimer;
 
 LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
