@@ -68,22 +68,11 @@ bool registerPlayerClass() {
     return RegisterClassA(&windowClass) != 0;
 }
 
-} // namespace
-
-int runPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int show) {
-    player.instance = instance;
-    if (!supportedPlatform())
-        return 0;
-    if (commandLine == nullptr || !takeCommandLine(commandLine) || player.mediaPath[0] == '\0')
-        return 0;
-    player.mediaKind = classifyPath(player.mediaPath);
-    if (player.mediaKind == kNone) {
-        handOffFile(player.mediaPath);
-        return 0;
-    }
+// The main window for the classified file, shown; nullptr when it cannot be made.
+HWND createPlayerWindow(HINSTANCE previous, int show) {
     setStartGeometry();
     if (previous == nullptr && !registerPlayerClass())
-        return 0;
+        return nullptr;
     loadBarValues();
     if (inBarMode()) {
         player.windowWidth = player.barWidth;
@@ -95,15 +84,41 @@ int runPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine, i
     DWORD style = inBarMode() ? WS_POPUP : WS_POPUP | WS_CAPTION | WS_SYSMENU;
     HWND window = CreateWindowExA(0, kPlayerClass, "Plumora", style, player.barX, player.barY,
                                   player.windowWidth, player.windowHeight, nullptr, nullptr,
-                                  instance, nullptr);
+                                  player.instance, nullptr);
     if (window == nullptr)
-        return 0;
+        return nullptr;
     ShowWindow(window, show);
     UpdateWindow(window);
+    return window;
+}
+
+} // namespace
+
+HWND startPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int show) {
+    player.instance = instance;
+    if (!supportedPlatform())
+        return nullptr;
+    if (commandLine == nullptr || !takeCommandLine(commandLine) || player.mediaPath[0] == '\0')
+        return nullptr;
+    player.mediaKind = classifyPath(player.mediaPath);
+    if (player.mediaKind == kNone) {
+        handOffFile(player.mediaPath);
+        return nullptr;
+    }
+    return createPlayerWindow(previous, show);
+}
+
+int runMessageLoop() {
     MSG message = {};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+int runPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int show) {
+    if (startPlayer(instance, previous, commandLine, show) == nullptr)
+        return 0;
+    return runMessageLoop();
 }

@@ -4,6 +4,14 @@
 // The player from command line to exit code: classify, hand off or show the file.
 int runPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int show);
 
+// The start-up before the message loop: the shown main window, or nullptr when the player
+// ends at once with exit code 0 (nothing to show, a file handed off, no window). The window
+// class is registered unless a previous instance is given.
+HWND startPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int show);
+
+// Dispatches the thread's messages until WM_QUIT; its code is the player's exit code.
+int runMessageLoop();
+
 // Copies the command line without its surrounding blanks into the path area. A command line
 // whose trimmed text is longer than the area is refused (false) rather than cut: a cut path
 // would name another file.

@@ -64,7 +64,7 @@ LRESULT onCreate(HWND window) {
         setDrawingKit(false);
         return -1; // the window is not created and the player ends
     }
-    SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
+    tickSetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
     return 0;
 }
 
@@ -144,6 +144,8 @@ void onDestroy(HWND window) {
 }
 
 } // namespace
+
+UINT_PTR(WINAPI* tickSetTimer)(HWND, UINT_PTR, UINT, TIMERPROC) = SetTimer;
 
 LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

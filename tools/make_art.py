@@ -14,6 +14,8 @@ import pathlib
 import struct
 import sys
 
+from bmp_writer import bmp, colour_table, info_header, row_stride
+
 # The 16-colour VGA palette, in palette-index order, as (red, green, blue).
 PALETTE = (
     (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
@@ -67,20 +69,6 @@ class Canvas:
 # ---------------------------------------------------------------------------
 # File writers
 
-def row_stride(width, bits_per_pixel):
-    """Bytes in one DIB row: rows are padded to a whole number of DWORDs."""
-    return (width * bits_per_pixel + 31) // 32 * 4
-
-
-def info_header(width, height, image_size):
-    return struct.pack('<IiiHHIIiiII', 40, width, height, 1, 4, 0,
-                       image_size, 0, 0, 0, 0)
-
-
-def colour_table():
-    return b''.join(bytes((blue, green, red, 0)) for red, green, blue in PALETTE)
-
-
 def pixel_rows(canvas):
     """4-bit pixels, bottom row first; transparent pixels are stored as black."""
     stride = row_stride(canvas.width, 4)
@@ -110,17 +98,15 @@ def mask_rows(canvas):
 
 def bmp_bytes(canvas):
     pixels = pixel_rows(canvas)
-    dib = info_header(canvas.width, canvas.height, len(pixels)) + colour_table() + pixels
-    offset = 14 + 40 + 4 * len(PALETTE)
-    return struct.pack('<2sIHHI', b'BM', 14 + len(dib), 0, 0, offset) + dib
+    return bmp(canvas.width, canvas.height, 4, PALETTE, pixels, image_size=len(pixels))
 
 
 def ico_bytes(canvas):
     pixels = pixel_rows(canvas)
     mask = mask_rows(canvas)
     # An icon image's height counts the colour rows and the mask rows together.
-    image = (info_header(canvas.width, 2 * canvas.height, len(pixels) + len(mask))
-             + colour_table() + pixels + mask)
+    image = (info_header(canvas.width, 2 * canvas.height, 4, image_size=len(pixels) + len(mask))
+             + colour_table(PALETTE) + pixels + mask)
     directory = struct.pack('<HHH', 0, 1, 1)
     entry = struct.pack('<BBBBHHII', canvas.width, canvas.height, len(PALETTE), 0,
                         1, 4, len(image), 6 + 16)

@@ -4,15 +4,14 @@ sample.mid, into the folder given (default: the current folder).
 
 sample.bmp is an 8-bit picture (256-colour palette) of 240 by 160 pixels: colour ramps
 under a ring, so that a wrong palette, a flipped row order or a cut edge is easy to see.
-The sound and video come from the test media generator.
+The sound and video come from the media generator, tools/make_media.py.
 """
 import math
 import pathlib
 import sys
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "tools"))
-from make_bmp import bmp  # noqa: E402
-from make_media import avi_bytes, midi_bytes, wav_bytes, write  # noqa: E402
+from bmp_writer import bmp
+from make_media import avi_bytes, midi_bytes, wav_bytes, write
 
 
 def palette_256():
@@ -51,7 +50,8 @@ def sample_rows(width, height):
 
 def main():
     out = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".")
-    write(out / "sample.bmp", bmp(240, 160, 8, table=palette_256(), pixels=sample_rows(240, 160)))
+    write(out / "sample.bmp", bmp(240, 160, 8, palette_256(), sample_rows(240, 160),
+                                  pels_per_metre=2835))
     write(out / "sample.wav", wav_bytes(3.0))
     write(out / "sample.avi", avi_bytes(160, 120, frames=40, fps=10))
     write(out / "sample.mid", midi_bytes())

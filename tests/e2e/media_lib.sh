@@ -6,7 +6,7 @@ exe=$build/player/VeboWAVE.exe
 probe=$build/tests/e2e/media_probe.exe
 key='HKCU\Software\Tessaril\VeboWAVE'
 shots=$build/tests/e2e/screenshots
-python3 "$source_dir/tests/tools/make_media.py" all "$work"
+python3 "$source_dir/tools/make_media.py" all "$work"
 wine reg delete "$key" /f >/dev/null 2>&1 || true
 
 # Starts the player on a file of $work in the background; its process id goes to $pid.

@@ -1,4 +1,4 @@
-"""Checks that tests/tools/make_media.py writes well-formed WAV, MIDI and AVI files."""
+"""Checks that tools/make_media.py writes well-formed WAV, MIDI and AVI files."""
 
 import pathlib
 import struct
@@ -7,9 +7,9 @@ import sys
 import tempfile
 import unittest
 
-HERE = pathlib.Path(__file__).resolve().parent
+TOOLS = pathlib.Path(__file__).resolve().parents[2] / 'tools'
 sys.dont_write_bytecode = True  # no cache files in the source tree
-sys.path.insert(0, str(HERE))
+sys.path.insert(0, str(TOOLS))
 import make_media  # noqa: E402
 
 
@@ -95,7 +95,7 @@ class Video(unittest.TestCase):
 
 class CommandLine(unittest.TestCase):
     def run_tool(self, *args):
-        return subprocess.run([sys.executable, str(HERE / 'make_media.py'), *args],
+        return subprocess.run([sys.executable, str(TOOLS / 'make_media.py'), *args],
                               capture_output=True, text=True)
 
     def test_all_writes_the_five_files(self):

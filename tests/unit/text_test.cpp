@@ -63,6 +63,20 @@ TEST(TextToNumber, ReadsTheLongestDecimalPrefix) {
     EXPECT_EQ(textToNumber("0.333333"), 0.333333);
 }
 
+TEST(TextToNumber, SkipsEveryLeadingWhiteSpaceOfTheCLibrary) {
+    for (char blank : {' ', '\t', '\n', '\v', '\f', '\r'}) {
+        EXPECT_EQ(textToNumber((std::string(1, blank) + "100").c_str()), 100.0) << int(blank);
+        EXPECT_EQ(textToNumber((std::string(3, blank) + "-2.5").c_str()), -2.5) << int(blank);
+    }
+    EXPECT_EQ(textToNumber(" \t\n\v\f\r7"), 7.0);
+}
+
+TEST(TextToNumber, OtherControlCharactersBeforeTheNumberGiveZero) {
+    // Backspace lies just below the tab, shift-out just above the carriage return.
+    for (char other : {'\b', '\x0E', '\x1F'})
+        EXPECT_EQ(textToNumber((std::string(1, other) + "100").c_str()), 0.0) << int(other);
+}
+
 TEST(TextToNumber, NoNumberGivesZero) {
     EXPECT_EQ(textToNumber(""), 0.0);
     EXPECT_EQ(textToNumber("abc"), 0.0);

@@ -1,37 +1,27 @@
 #!/usr/bin/env python3
 """Writes the seed pictures of the BMP fuzz target: one small file of each layout.
 
-Usage: python3 tests/tools/make_bmp.py [OUTPUT_DIR]   (default: tests/fuzz/corpus/bmp)
+Usage: python3 tests/tools/make_bmp_seeds.py [OUTPUT_DIR]   (default: tests/fuzz/corpus/bmp)
 Rerunning it reproduces the committed seeds byte for byte.
 """
 
 import pathlib
-import struct
 import sys
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tools'))
+from bmp_writer import bmp as bmp_file, row_stride  # noqa: E402
 
-def stride(width, bits):
-    return (width * bits + 31) // 32 * 4
 
-
-def bmp(width, height, bits, *, info_size=40, compression=0, colours_used=None,
-        table=None, gap=0, offset=None, pixels=None, image_size=0):
-    rows = abs(height)
+def bmp(width, height, bits, *, table=None, pixels=None, **layout):
+    """A picture whose table and pixels, unless given, are distinct colours and a pattern."""
     if table is None:
-        count = colours_used or (1 << bits if bits <= 8 else 0)
+        count = layout.get('colours_used') or (1 << bits if bits <= 8 else 0)
         table = [(i * 37 % 251, 255 - i % 256, i * 5 % 200, 0) for i in range(count)]
     if pixels is None:
-        row_length = stride(width, bits)
-        pixels = bytes((x * 7 + y * 3) % 256 for y in range(rows) for x in range(row_length))
-    info = struct.pack('<IiiHHIIiiII', info_size, width, height, 1, bits, compression,
-                       image_size, 2835, 2835, colours_used or 0, 0)
-    info += bytes(info_size - 40)
-    colour_table = b''.join(struct.pack('<BBBB', b, g, r, x) for (r, g, b, x) in table)
-    pixel_offset = 14 + info_size + len(colour_table) + gap
-    total = pixel_offset + len(pixels)
-    header = struct.pack('<2sIHHI', b'BM', total, 0, 0,
-                         pixel_offset if offset is None else offset)
-    return header + info + colour_table + b'\xee' * gap + pixels
+        row_length = row_stride(width, bits)
+        pixels = bytes((x * 7 + y * 3) % 256
+                       for y in range(abs(height)) for x in range(row_length))
+    return bmp_file(width, height, bits, table, pixels, pels_per_metre=2835, **layout)
 
 
 SEEDS = {
