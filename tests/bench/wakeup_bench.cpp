@@ -98,7 +98,7 @@ DWORD WINAPI drive(void*) {
     int x = playButtonLeft(layout) + layout.buttonWidth / 2;
     int y = bandTop(layout) + layout.bandHeight / 2;
     PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    if (waitUntil([] { return player.paused == 1; }, 10000)) {
+    if (waitUntil([] { return player.paused; }, 10000)) {
         Sleep(1000);
         paused = countFor(measureSeconds);
         measured = true;

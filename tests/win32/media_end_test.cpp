@@ -125,7 +125,7 @@ TEST_F(EndOfPlayback, PausedPlaybackIsNeverTakenForItsEnd) {
     mciScript.length = 20;
     mciScript.mode = MCI_MODE_STOP; // Wine's AVI player stops when paused
     startVideo();
-    player.paused = 1;
+    player.paused = true;
     PauseMedia();
     std::size_t first = mciRequests.size();
     mciScript.positions = {19, 19, 19};
