@@ -11,6 +11,11 @@ constexpr char kDisplayFace[] = "Venus";
 // record. A null dialog paints the panel without touching an indicator.
 void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item);
 
+// Gives the display control the number it shows as its window text, the field without its
+// padding blanks ("-12.5"), so that a screen reader can read it; sets it only when it changed.
+// Called where the display is invalidated, never from its WM_DRAWITEM.
+void updateDisplayWindowText(HWND display);
+
 // Rectangle(left, top, right, bottom) filled with kit brush `brush` and outlined with kit pen
 // `pen`. The kit objects stay selected in the context.
 void drawBox(HDC dc, int left, int top, int right, int bottom, int brush, int pen);
