@@ -24,7 +24,9 @@ void enableRadixKeys(HWND dialog) {
 }
 
 void redrawDisplay(HWND dialog) {
-    InvalidateRect(GetDlgItem(dialog, kIdDisplay), nullptr, FALSE);
+    HWND display = GetDlgItem(dialog, kIdDisplay);
+    updateDisplayWindowText(display);
+    InvalidateRect(display, nullptr, FALSE);
 }
 
 // Only the right and bottom edges pull the dialog back: a negative place is kept, since it
@@ -51,6 +53,7 @@ void placeDialog(HWND dialog) {
 
 INT_PTR onInitDialog(HWND dialog) {
     resetCalc(calc, startup);
+    updateDisplayWindowText(GetDlgItem(dialog, kIdDisplay));
     SetDlgItemTextA(dialog, kIdIndicator, " ");
     CheckRadioButton(dialog, kIdDecimal, kIdHexa, kIdDecimal);
     enableRadixKeys(dialog);

@@ -1,6 +1,8 @@
 #pragma once
 // The calculator's owner-drawn display: a black panel with a white outline and the number in
 // green, right-aligned, plus the memory indicator beside it.
+#include "drawkit.h"
+
 #include <windows.h>
 
 // Requested by name; where it is not installed the font mapper substitutes the nearest face.
@@ -11,7 +13,11 @@ constexpr char kDisplayFace[] = "Venus";
 // record. A null dialog paints the panel without touching an indicator.
 void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item);
 
-#include "drawkit.h"
+// Gives the display control the number it shows as its window text, the field without its
+// padding blanks ("-12.5"), so that a screen reader can read it; sets it only when it changed.
+// Called where the display is invalidated, never from its WM_DRAWITEM.
+void updateDisplayWindowText(HWND display);
+
 
 // Rectangle(left, top, right, bottom) filled with kit brush `brush` and outlined with kit pen
 // `pen`. The kit objects stay selected in the context.

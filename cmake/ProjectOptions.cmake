@@ -45,7 +45,14 @@ function(vebo_gui_program target)
 endfunction()
 
 # A program's version resource and application manifest, from the project's version.
+# UTF8_CODE_PAGE: every *A function of the program speaks UTF-8 (Windows 10 1903 and later), so
+# that a file name in any script reaches a program that keeps paths as byte strings.
 function(vebo_program_identity target description)
+    cmake_parse_arguments(ARG "UTF8_CODE_PAGE" "" "" ${ARGN})
+    set(VEBO_CODE_PAGE_SETTING "")
+    if(ARG_UTF8_CODE_PAGE)
+        set(VEBO_CODE_PAGE_SETTING "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage>")
+    endif()
     set(VEBO_PROGRAM ${target})
     set(VEBO_DESCRIPTION ${description})
     set(VEBO_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)

@@ -30,6 +30,16 @@ start() {
     images+=("$(basename "$1")")
 }
 
+# Starts a Windows program as the shell does: CreateProcessW with the command line
+# "PROGRAM" TEXT exactly (PROGRAM a Linux path, TEXT as given); its pid goes to $pid and its
+# exit code is that of the program.
+start_as_shell() {
+    wine "$winctl" run "$(winpath "$1")" "$2" </dev/null &
+    pid=$!
+    programs+=("$pid")
+    images+=("$(basename "$1")")
+}
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1

@@ -2,7 +2,8 @@
 //   picture_probe write PATH [WIDTH HEIGHT]
 //       writes an 8-bit picture of rings (kWidth by kHeight unless given, 256 colours)
 //   picture_probe check TITLE SECONDS SHOT picture|start
-//       waits for the visible WINWAVE window titled TITLE; "picture": its client area is the
+//       waits for the visible WINWAVE window titled TITLE (compared in wide characters, so
+//       that a name in any script is matched exactly); "picture": its client area is the
 //       picture at full size, its frame adds 6 and the caption, and it is centred on the
 //       screen; "start": it kept the start size (client 128 by 128), is centred on the
 //       screen, and its client area is white. Waits for the paint, saves the window as it is on the
@@ -11,10 +12,12 @@
 #include "../tools/make_bmp.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -62,17 +65,17 @@ int writePicture(const char* path, int width, int height) {
 }
 
 struct Search {
-    const char* title;
+    const wchar_t* title;
     HWND found;
 };
 
 BOOL CALLBACK matchWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     char className[32] = "";
-    char title[256] = "";
+    wchar_t title[256] = L"";
     GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, title, sizeof title);
-    if (std::strcmp(className, "WINWAVE") == 0 && std::strcmp(title, search->title) == 0 &&
+    GetWindowTextW(window, title, 256);
+    if (std::strcmp(className, "WINWAVE") == 0 && std::wcscmp(title, search->title) == 0 &&
         IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
@@ -84,7 +87,7 @@ bool expired(DWORD limit) {
     return static_cast<LONG>(GetTickCount() - limit) > 0;
 }
 
-HWND waitForWindow(const char* title, DWORD limit) {
+HWND waitForWindow(const wchar_t* title, DWORD limit) {
     for (;;) {
         Search search = {title, nullptr};
         EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
@@ -163,11 +166,11 @@ int fail(const std::string& reason) {
     return 1;
 }
 
-int checkWindow(const char* title, double seconds, const char* shot, bool startSize) {
+int checkWindow(const wchar_t* title, double seconds, const char* shot, bool startSize) {
     DWORD limit = GetTickCount() + static_cast<DWORD>(seconds * 1000);
     HWND window = waitForWindow(title, limit);
     if (window == nullptr)
-        return fail(std::string("no visible WINWAVE window titled ") + title);
+        return fail("no visible WINWAVE window with that title");
     int width = startSize ? 128 : kWidth;
     int height = startSize ? 128 : kHeight;
     RECT client = {};
@@ -216,8 +219,10 @@ int main(int argc, char** argv) {
         return writePicture(argv[2], kWidth, kHeight);
     if (argc == 5 && std::strcmp(argv[1], "write") == 0)
         return writePicture(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
-    if (argc == 6 && std::strcmp(argv[1], "check") == 0)
-        return checkWindow(argv[2], std::atof(argv[3]), argv[4],
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (argc == 6 && count == 6 && std::strcmp(argv[1], "check") == 0)
+        return checkWindow(wide[2], std::atof(argv[3]), argv[4],
                            std::strcmp(argv[5], "start") == 0);
     return fail("usage: picture_probe write PATH [WIDTH HEIGHT] | check TITLE SECONDS SHOT "
                 "picture|start");

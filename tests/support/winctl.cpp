@@ -12,13 +12,19 @@
 //                                 "&") in a visible window whose caption begins with CAPTION
 //                                 and clicks it; several windows may match (a wizard and its
 //                                 message box)
-// Exit code 0 on success, 1 on time-out or when there is no such window.
+//   winctl run PROGRAM TEXT       starts PROGRAM as the shell does, with the command line
+//                                 "PROGRAM" TEXT exactly, in wide characters so that any file
+//                                 name passes whole; waits for it and exits with its exit code
+// Exit code 0 on success, 1 on time-out or when there is no such window. Window titles are
+// printed in UTF-8.
 #include <windows.h>
+#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -43,8 +49,10 @@ int describe(HWND window) {
     RECT client;
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
-    char title[256] = "";
-    GetWindowTextA(window, title, sizeof title);
+    wchar_t wideTitle[256] = L"";
+    GetWindowTextW(window, wideTitle, 256);
+    char title[1024] = "";
+    WideCharToMultiByte(CP_UTF8, 0, wideTitle, -1, title, sizeof title, nullptr, nullptr);
     std::printf("%ld %ld %ld %ld %ld %ld %s\n", outer.left, outer.top, outer.right - outer.left,
                 outer.bottom - outer.top, client.right, client.bottom, title);
     return 0;
@@ -126,6 +134,28 @@ int killImages(int count, char** images) {
     return 0;
 }
 
+// The arguments are taken from the wide command line: the ANSI ones would lose every
+// character outside this program's code page.
+int runAsShell() {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr || count != 4)
+        return 2;
+    std::wstring line = L"\"" + std::wstring(arguments[2]) + L"\" " + arguments[3];
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(arguments[2], &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 2;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 2;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -151,6 +181,8 @@ int main(int argc, char** argv) {
         HWND window = FindWindowA(argv[2], argc > 3 ? argv[3] : nullptr);
         return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
+    if (std::strcmp(command, "run") == 0)
+        return runAsShell();
     if (std::strcmp(command, "kill") == 0)
         return killImages(argc - 2, argv + 2);
     if (std::strcmp(command, "click") == 0 && argc > 4)

@@ -35,3 +35,17 @@ TEST(FileNameOf, KeepsWhatFollowsTheLastBackslash) {
     EXPECT_STREQ(fileNameOf("a/b.wav"), "a/b.wav");
     EXPECT_STREQ(fileNameOf("C:\\dir\\"), "");
 }
+
+// A name in another script reaches the player as UTF-8, whose multibyte characters hold only
+// bytes of 0x80 and above: no backslash, blank, colon or letter of an extension among them.
+// ソ and 表 are chosen because their Shift-JIS forms end in a backslash byte.
+TEST(Utf8Names, ExtensionAndWindowTitleAreFoundOnlyWhereTheyAre) {
+    EXPECT_EQ(classifyPath("C:\\音楽\\Ωμέγα 日本 🎵.wav"), kWave);
+    EXPECT_EQ(classifyPath("C:\\Ωδή.BMP"), kPicture);
+    EXPECT_EQ(classifyPath("C:\\Ωδή.Wav"), kNone);
+    EXPECT_EQ(classifyPath("C:\\ソ表.ｗａｖ"), kNone); // full-width letters are not the extension
+    EXPECT_EQ(classifyPath("C:\\日本 🎵.txt"), kNone);
+    EXPECT_STREQ(fileNameOf("C:\\ソ表\\Ωμέγα 日本 🎵.bmp"), "Ωμέγα 日本 🎵.bmp");
+    EXPECT_STREQ(fileNameOf("Z:\\tmp\\ソ"), "ソ");
+    EXPECT_STREQ(fileNameOf("表ソ.wav"), "表ソ.wav");
+}

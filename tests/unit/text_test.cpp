@@ -41,6 +41,17 @@ TEST(TrimBlanks, MovesTheRestToTheStartOfTheArea) {
     EXPECT_STREQ(area.data(), "xy");
 }
 
+// UTF-8 names: only code 32 is trimmed, never a byte of a multibyte character (à ends in
+// 0xA0, the no-break space of code page 1252) nor the ideographic space U+3000.
+TEST(TrimBlanks, LeavesEveryByteOfUtf8CharactersAlone) {
+    char text[] = "  Ωμέγα 日本 🎵 voilà  ";
+    trimBlanks(text);
+    EXPECT_STREQ(text, "Ωμέγα 日本 🎵 voilà");
+    char wide[] = " \u3000日本\u3000 ";
+    trimBlanks(wide);
+    EXPECT_STREQ(wide, "\u3000日本\u3000");
+}
+
 TEST(CopyText, FitsOrCutsWithinCapacity) {
     std::array<char, 4> area{};
     area.fill('#');

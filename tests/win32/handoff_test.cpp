@@ -89,6 +89,19 @@ TEST_F(HandOff, AccentedDriveLetterIsFolded) {
     EXPECT_EQ(shellRecord.calls[0], "drive 4");
 }
 
+// UTF-8 names: the split still falls at a blank after an existing file, and a name that
+// begins with a multibyte character has no drive letter (its second byte is never a colon).
+TEST_F(HandOff, Utf8NamesSplitAndKeepTheirDriveAsWritten) {
+    shellRecord.drives = {2, 25};
+    shellRecord.existing = {"Z:\\Ωμέγα 日本 🎵.txt"};
+    handOff(" Z:\\Ωμέγα 日本 🎵.txt /p ");
+    EXPECT_EQ(shellRecord.calls[0], "drive 25");
+    EXPECT_EQ(shellRecord.calls[1], "exec open Z:\\Ωμέγα 日本 🎵.txt|/p||1");
+    shellRecord.calls.clear();
+    handOff("日:本.txt");
+    EXPECT_EQ(shellRecord.calls[0], "exec open 日:本.txt|||1");
+}
+
 TEST_F(HandOff, PathWithoutDriveLeavesTheCurrentDrive) {
     handOff("\\\\server\\share\\x.doc");
     EXPECT_EQ(shellRecord.calls[0], "exec open \\\\server\\share\\x.doc|||1");

@@ -128,6 +128,23 @@ TEST(ProgramIdentity, ManifestLeavesTheProgramDpiUnaware) {
     }
 }
 
+// The player takes file names in any script through its ANSI functions; the calculator's
+// texts are all ASCII and keep the system's code page.
+TEST(ProgramIdentity, OnlyThePlayersAnsiFunctionsSpeakUtf8) {
+    const std::array<const wchar_t*, 2> expected{L"UTF-8", L""};
+    for (std::size_t i = 0; i < kPrograms.size(); ++i) {
+        SCOPED_TRACE(kPrograms[i].name);
+        HANDLE context = manifestContext(kPrograms[i].path);
+        ASSERT_NE(context, INVALID_HANDLE_VALUE) << "manifest refused, error " << GetLastError();
+        std::array<wchar_t, 16> value{};
+        SIZE_T written = 0;
+        QueryActCtxSettingsW(0, context, L"http://schemas.microsoft.com/SMI/2019/WindowsSettings",
+                             L"activeCodePage", value.data(), value.size(), &written);
+        EXPECT_STREQ(value.data(), expected[i]);
+        ReleaseActCtx(context);
+    }
+}
+
 TEST(ProgramIdentity, ManifestDeclaresEveryWindowsFromVistaToEleven) {
     // Vista, 7, 8, 8.1, and 10 (which 11 shares).
     const std::array<const char*, 5> expected{

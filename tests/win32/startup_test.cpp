@@ -44,6 +44,19 @@ TEST_F(PlayerStartup, CommandLineOf128CharactersIsTakenAnd129Refused) {
     EXPECT_FALSE(takeCommandLine(std::string(200, 'p').c_str()));
 }
 
+// The limit counts bytes: a name in UTF-8 reaches it with fewer characters (an emoji is four
+// bytes), and an overlong one is refused whole rather than cut inside a character.
+TEST_F(PlayerStartup, CommandLineLimitCountsUtf8Bytes) {
+    std::string longest = "C:\\x";
+    for (int i = 0; i < 30; ++i)
+        longest += "🎵";
+    longest += ".wav";
+    ASSERT_EQ(longest.size(), 128u);
+    ASSERT_TRUE(takeCommandLine((" " + longest + " ").c_str()));
+    EXPECT_EQ(std::string(player.mediaPath), longest);
+    EXPECT_FALSE(takeCommandLine(("C:\\xx" + longest.substr(4)).c_str()));
+}
+
 TEST_F(PlayerStartup, EmptyBlankAndOverlongCommandLinesEndAtOnceWithoutAnything) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     for (std::string line : {std::string(""), std::string("    "), std::string(190, 'x') + ".wav",
