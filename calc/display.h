@@ -18,7 +18,6 @@ void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item);
 // Called where the display is invalidated, never from its WM_DRAWITEM.
 void updateDisplayWindowText(HWND display);
 
-
 // Rectangle(left, top, right, bottom) filled with kit brush `brush` and outlined with kit pen
 // `pen`. The kit objects stay selected in the context.
 void drawBox(HDC dc, int left, int top, int right, int bottom, KitColour brush, KitColour pen);
