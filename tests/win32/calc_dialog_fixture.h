@@ -56,6 +56,16 @@ class CalcDialog : public ::testing::Test {
     }
     bool enabled(int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
     bool checked(int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+    // The radio buttons and the radix keys as the radix leaves them: in hexadecimal the digits
+    // A to F are enabled and the point, Sig and percent disabled; in decimal the reverse.
+    void expectRadix(bool hex) {
+        EXPECT_EQ(checked(kIdHexa), hex);
+        EXPECT_EQ(checked(kIdDecimal), !hex);
+        for (int id : kHexDigits)
+            EXPECT_EQ(enabled(id), hex) << id;
+        for (int id : kDecimalOnly)
+            EXPECT_EQ(enabled(id), !hex) << id;
+    }
     RECT frame() {
         RECT r = {};
         GetWindowRect(dialog, &r);

@@ -5,20 +5,10 @@ TEST_F(CalcDialog, HexaEnablesTheHexDigitsAndDisablesPointSignAndPercent) {
     ASSERT_NE(open(), nullptr);
     press(kIdHexa);
     EXPECT_EQ(calc.HexMode, 1);
-    EXPECT_TRUE(checked(kIdHexa));
-    EXPECT_FALSE(checked(kIdDecimal));
-    for (int id : kHexDigits)
-        EXPECT_TRUE(enabled(id)) << id;
-    for (int id : kDecimalOnly)
-        EXPECT_FALSE(enabled(id)) << id;
+    expectRadix(true);
     press(kIdDecimal);
     EXPECT_EQ(calc.HexMode, 0);
-    EXPECT_TRUE(checked(kIdDecimal));
-    EXPECT_FALSE(checked(kIdHexa));
-    for (int id : kHexDigits)
-        EXPECT_FALSE(enabled(id)) << id;
-    for (int id : kDecimalOnly)
-        EXPECT_TRUE(enabled(id)) << id;
+    expectRadix(false);
 }
 
 TEST_F(CalcDialog, RadixChangeConvertsTheEntryAndRedraws) {

@@ -3,12 +3,7 @@
 
 TEST_F(CalcDialog, StartsInDecimalWithHexDigitsDisabled) {
     ASSERT_NE(open(), nullptr);
-    EXPECT_TRUE(checked(kIdDecimal));
-    EXPECT_FALSE(checked(kIdHexa));
-    for (int id : kHexDigits)
-        EXPECT_FALSE(enabled(id)) << id;
-    for (int id : kDecimalOnly)
-        EXPECT_TRUE(enabled(id)) << id;
+    expectRadix(false);
     EXPECT_TRUE(enabled(kIdDigit0 + 9));
     EXPECT_EQ(calc.HexMode, 0);
 }
