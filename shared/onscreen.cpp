@@ -6,9 +6,12 @@ HMONITOR(WINAPI* monitorFromRect)(LPCRECT, DWORD) = MonitorFromRect;
 
 namespace {
 
-// left + size, held at the largest coordinate rather than wrapping past it.
+// start + size, held at the largest coordinate rather than wrapping past it; an empty size
+// adds nothing.
 LONG farEdge(int start, int size) {
-    return size > 0 && start > INT_MAX - size ? INT_MAX : start + (size > 0 ? size : 0);
+    if (size <= 0)
+        return start;
+    return start > INT_MAX - size ? INT_MAX : start + size;
 }
 
 } // namespace
