@@ -24,7 +24,7 @@ wine "$winctl" close WINWAVE >/dev/null
 wait_exit "$pid" 60
 [ "$exit_code" -eq 0 ] || fail "exit code $exit_code after closing the picture"
 
-python3 "$source_dir/tests/tools/make_media.py" wav "$work/$name.wav"
+python3 "$source_dir/tools/make_media.py" wav "$work/$name.wav"
 start_as_shell "$exe" "$(winpath "$work/$name.wav")"
 place=$(wine "$winctl" wait WINWAVE 60 | tr -d '\r') || fail "no window for $name.wav"
 title=${place#* * * * * * }

@@ -41,6 +41,8 @@ read -r x y w h _ <<<"$place"
 [ "$x" -eq $((512 - w / 2)) ] && [ "$y" -eq $((384 - h / 2)) ] || fail "small window not centred: $place"
 
 # A bare name: the picture is in the Windows folder, the player starts in another folder.
+# No place saved, so that it opens centred, where the probe looks for it.
+wine reg delete "$wave_key" /f >/dev/null 2>&1 || true
 wine "$probe" write "$(winpath "$WINEPREFIX/drive_c/windows/vebo_found.bmp")" ||
     fail "cannot write the picture into the Windows folder"
 mkdir -p "$work/elsewhere"

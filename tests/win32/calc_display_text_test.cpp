@@ -10,7 +10,8 @@ namespace {
 std::string accessibleName(HWND control) {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible, reinterpret_cast<void**>(&object))))
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
         return "(no accessible object)";
     VARIANT self = {};
     self.vt = VT_I4;

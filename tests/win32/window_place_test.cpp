@@ -66,12 +66,14 @@ TEST_F(WindowPlace, PictureWindowIsThePictureWithoutABand) {
     EXPECT_TRUE(mciRequests.empty());
 }
 
-TEST_F(WindowPlace, SavedPlaceIsUsedEvenOffTheScreen) {
+TEST_F(WindowPlace, SavedPlaceWhollyOffTheScreenIsCentredAndLeftStored) {
     save("Cd1", "-500");
     save("Ld1", "2000");
     ASSERT_NE(open("C:\\song.wav"), nullptr);
-    EXPECT_EQ(place().left, -500);
-    EXPECT_EQ(place().top, 2000);
+    EXPECT_EQ(place().left, 445);
+    EXPECT_EQ(place().top, 298);
+    EXPECT_EQ(stored("Cd1"), "-500");
+    EXPECT_EQ(stored("Ld1"), "2000");
 }
 
 TEST_F(WindowPlace, EachAxisSavedAsMinusOneIsCentredOnItsOwn) {
