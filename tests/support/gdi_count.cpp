@@ -8,11 +8,17 @@ int gdiObjectCount() {
     DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     if (counted != 0)
         return static_cast<int>(counted);
-    // 32-bit Wine: the process environment block at fs:0x30, the handle table pointer at its
-    // offset 0x94, 24-byte entries whose type byte (offset 14) is nonzero when in use.
+    // Wine: the handle table pointer sits in the process environment block (at fs:0x30 in a
+    // 32-bit process, gs:0x60 in a 64-bit one); 24-byte entries whose type byte (offset 14) is
+    // nonzero when in use.
     const BYTE* environment = nullptr;
+#if defined(__x86_64__)
+    asm("movq %%gs:0x60, %0" : "=r"(environment));
+    const BYTE* table = *reinterpret_cast<const BYTE* const*>(environment + 0xf8);
+#else
     asm("movl %%fs:0x30, %0" : "=r"(environment));
     const BYTE* table = *reinterpret_cast<const BYTE* const*>(environment + 0x94);
+#endif
     if (table == nullptr)
         return -1;
     MEMORY_BASIC_INFORMATION region = {};
