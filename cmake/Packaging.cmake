@@ -14,7 +14,14 @@ set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Vebo)
 set(CPACK_PACKAGE_VENDOR Tessaril)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_FILE_NAME Vebo-${PROJECT_VERSION}-win32)
+# The release is the 32-bit build. The 64-bit one is packaged too, with a 64-bit installer, only
+# so that the installer is tested where no 32-bit program runs.
+if(VEBO_RELEASE)
+    set(CPACK_PACKAGE_FILE_NAME Vebo-${PROJECT_VERSION}-win32)
+else()
+    set(CPACK_PACKAGE_FILE_NAME Vebo-${PROJECT_VERSION}-win64)
+    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS -DVEBO_NSIS_TARGET=amd64-unicode)
+endif()
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tessaril\\Vebo")
 # One entry in Add/Remove Programs whatever the version, so that a new version replaces it.

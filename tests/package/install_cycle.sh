@@ -9,9 +9,10 @@
 # removing the settings, and nothing of the program left.
 source "$(dirname "$0")/../e2e/lib.sh" "$@"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-zip=$build/packages/Vebo-$version-win32.zip
-setup=$build/packages/Vebo-$version-win32.exe
-top=Vebo-$version-win32
+# Packages are named for the Windows they are built for, which the prefix is made for too.
+top=Vebo-$version-$(cat "$build/wine/arch")
+zip=$build/packages/$top.zip
+setup=$build/packages/$top.exe
 install_dir='C:\Program Files\Tessaril\Vebo'
 installed=$(winepath -u "$install_dir")
 vendor_folder=$(dirname "$installed")
