@@ -1,7 +1,7 @@
 #include "placement.h"
 
-#include "media.h"
 #include "bmpview.h"
+#include "media.h"
 #include "onscreen.h"
 #include "state.h"
 

@@ -5,8 +5,8 @@
 #include "resource.h"
 #include "settings.h"
 #include "state.h"
-#include "window.h"
 #include "text.h"
+#include "window.h"
 
 #include <array>
 #include <cstring>

@@ -1,9 +1,9 @@
 #include "window.h"
 
 #include "band_draw.h"
+#include "bmpview.h"
 #include "drawkit.h"
 #include "media.h"
-#include "bmpview.h"
 #include "placement.h"
 #include "resbitmap.h"
 #include "resource.h"

@@ -22,12 +22,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts a Windows program in the background; its pid goes to $pid.
-start() {
-    wine "$@" </dev/null &
+# Keeps the background process just started, which runs program $1, for cleanup; its pid
+# goes to $pid.
+track() {
     pid=$!
     programs+=("$pid")
     images+=("$(basename "$1")")
+}
+
+# Starts a Windows program in the background; its pid goes to $pid.
+start() {
+    wine "$@" </dev/null &
+    track "$1"
 }
 
 # Starts a Windows program as the shell does: CreateProcessW with the command line
@@ -35,9 +41,7 @@ start() {
 # exit code is that of the program.
 start_as_shell() {
     wine "$winctl" run "$(winpath "$1")" "$2" </dev/null &
-    pid=$!
-    programs+=("$pid")
-    images+=("$(basename "$1")")
+    track "$1"
 }
 
 fail() {
