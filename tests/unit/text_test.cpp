@@ -5,6 +5,7 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace {
@@ -115,6 +116,13 @@ TEST(TruncateToInt, TruncatesTowardZeroAndSaturates) {
     EXPECT_EQ(truncateToInt(-30.7), -30);
     EXPECT_EQ(truncateToInt(1e30), INT_MAX);
     EXPECT_EQ(truncateToInt(-1e30), INT_MIN);
+}
+
+TEST(TruncateToInt, NotANumberIsZeroAndInfinitiesSaturate) {
+    EXPECT_EQ(truncateToInt(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(truncateToInt(-std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(truncateToInt(std::numeric_limits<double>::infinity()), INT_MAX);
+    EXPECT_EQ(truncateToInt(-std::numeric_limits<double>::infinity()), INT_MIN);
 }
 
 TEST(FormatInt, WritesTheDecimalTextOfEveryInt) {

@@ -1,3 +1,5 @@
+#include "calc/startup.h"
+#include "player/state.h"
 #include "registry_sandbox.h"
 #include "settings.h"
 
@@ -74,6 +76,19 @@ TEST_F(Settings, ValuesThatAreNotTextAreMissing) {
     registryWriteBytes(kKey, "V", REG_DWORD, &number, sizeof number);
     EXPECT_EQ(readSetting(kKey, "V", text.data(), text.size(), "-1"), -1.0);
     EXPECT_STREQ(text.data(), "-1");
+}
+
+// Both programs' values, as a registry editor may leave them: an expandable text is still a
+// text, and it is taken as stored, its %...% names unexpanded.
+TEST_F(Settings, ExpandableTextIsReadAsStoredWithNothingExpanded) {
+    const char place[] = "-30%HOMEDRIVE%";
+    registryWriteBytes(kPlayerKey, "Cd1", REG_EXPAND_SZ, place, sizeof place);
+    EXPECT_EQ(readSetting(kPlayerKey, "Cd1", text.data(), text.size(), "-1"), -30.0);
+    EXPECT_STREQ(text.data(), place);
+    const char value[] = "2.5%SystemRoot%";
+    registryWriteBytes(kCalcKey, "OldVal", REG_EXPAND_SZ, value, sizeof value);
+    EXPECT_EQ(readSetting(kCalcKey, "OldVal", text.data(), text.size(), "0"), 2.5);
+    EXPECT_STREQ(text.data(), value);
 }
 
 TEST_F(Settings, TextStoredWithoutTerminatorIsReadWithinBounds) {
