@@ -1,8 +1,12 @@
 #include "onscreen.h"
 
+#include "platform.h"
+
 #include <climits>
 
-HMONITOR(WINAPI* monitorFromRect)(LPCRECT, DWORD) = MonitorFromRect;
+// Looked up, never imported: Windows 95 and NT 4.0 would refuse to load a program that
+// imports it.
+MonitorLookup monitorFromRect = systemFunctionAs<MonitorLookup>("user32.dll", "MonitorFromRect");
 
 namespace {
 
@@ -18,5 +22,8 @@ LONG farEdge(int start, int size) {
 
 bool touchesMonitor(int left, int top, int width, int height) {
     RECT place = {left, top, farEdge(left, width), farEdge(top, height)};
-    return monitorFromRect(&place, MONITOR_DEFAULTTONULL) != nullptr;
+    if (monitorFromRect != nullptr)
+        return monitorFromRect(&place, MONITOR_DEFAULTTONULL) != nullptr;
+    return place.right > 0 && place.bottom > 0 && place.left < GetSystemMetrics(SM_CXSCREEN) &&
+           place.top < GetSystemMetrics(SM_CYSCREEN);
 }

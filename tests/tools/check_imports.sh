@@ -1,22 +1,69 @@
 #!/usr/bin/env bash
-# A program for a bare Windows may use only system DLLs, whether it imports them or loads them
-# when first needed. Prints each program's size and DLLs (the size goal is 64 KiB per
-# program), and fails on any other DLL.
+# A program for a bare Windows may use only system DLLs, and only the functions its committed
+# list names (imports/<program>.txt): each function it imports, and each it may look up when
+# first needed (any text in the program that a system DLL exports under that name). Fails,
+# naming the function, when one appears or disappears; prints each program's size (the goal
+# is 64 KiB) and DLLs.
+#   check_imports.sh EXE...     (IMPORT_LISTS=DIR reads the lists from DIR instead)
 set -euo pipefail
-source "$(dirname "$0")/pe_imports.sh"
-allowed='^(KERNEL32|USER32|GDI32|ADVAPI32|WINMM|SHELL32|COMDLG32|msvcrt)\.dll$'
+here=$(dirname "$0")
+source "$here/pe_imports.sh"
+allowed="^($(IFS='|'; echo "${system_dlls[*]}" | sed 's/\./\\./g'))$"
+exports=$(mktemp)
+trap 'rm -f "$exports"' EXIT
+system_exports >"$exports"
+[ -s "$exports" ] || { echo "FAIL: no Wine DLLs to read the system's export names from"; exit 1; }
+
+# The list's entries of one kind ("imported" or "looked-up"), one "dll function" a line.
+pinned() {
+    awk -v how="$2" '$1 == how { print tolower($2), $3 }' "$1" | sort -u
+}
+
 status=0
+fail() {
+    echo "FAIL: $*"
+    status=1
+}
+
 for exe in "$@"; do
-    [ -f "$exe" ] || { echo "FAIL: $exe missing"; status=1; continue; }
+    [ -f "$exe" ] || { fail "$exe missing"; continue; }
+    name=$(basename "$exe")
+    list=${IMPORT_LISTS:-$here/imports}/$(basename "$exe" .exe | tr '[:upper:]' '[:lower:]').txt
+    [ -f "$list" ] || { fail "$name has no list of functions ($list)"; continue; }
     imports=$(static_imports "$exe")
     on_demand=$(on_demand_dlls "$exe")
-    echo "$(basename "$exe"): $(stat -c %s "$exe") bytes; imports:" $imports "; on demand:" $on_demand
+    echo "$name: $(stat -c %s "$exe") bytes; imports:" $imports "; on demand:" $on_demand
     i686-w64-mingw32-objdump -f "$exe" | grep -q 'file format pei-i386' ||
-        { echo "FAIL: $exe is not PE32 i386"; status=1; }
+        fail "$name is not PE32 i386"
     [ "$(i686-w64-mingw32-objdump -p "$exe" | awk '/^Subsystem/ { print $2 }')" = 00000002 ] ||
-        { echo "FAIL: $exe is not a GUI program"; status=1; }
+        fail "$name is not a GUI program"
     for dll in $imports $on_demand; do
-        grep -Eiq "$allowed" <<<"$dll" || { echo "FAIL: $exe uses $dll"; status=1; }
+        grep -Eiq "$allowed" <<<"$dll" || fail "$name uses $dll"
     done
+
+    imported=$(imported_functions "$exe")
+    looked_up=$(looked_up_functions "$exe" "$exports")
+    while read -r dll function; do
+        fail "$name imports $dll $function, which $(basename "$list") does not list"
+    done < <(comm -23 <(echo "$imported") <(pinned "$list" imported) | sed '/^$/d')
+    while read -r dll function; do
+        fail "$name does not import $dll $function, which $(basename "$list") lists as imported"
+    done < <(comm -13 <(echo "$imported") <(pinned "$list" imported) | sed '/^$/d')
+    # A name several DLLs export matches the one the list gives it.
+    while read -r dll function; do
+        grep -qx "$dll $function" <<<"$looked_up" ||
+            fail "$name does not name $dll $function, which $(basename "$list") lists as looked up"
+    done < <(pinned "$list" looked-up)
+    while read -r function; do
+        pinned "$list" looked-up | awk -v f="$function" '$2 == f { found = 1 } END { exit !found }' &&
+            continue
+        dlls=$(grep " $function\$" <<<"$looked_up" | cut -d' ' -f1 | paste -sd/)
+        fail "$name names $dlls $function, a function it may look up at run time," \
+            "which $(basename "$list") does not list"
+    done < <(echo "$looked_up" | awk 'NF { print $2 }' | sort -u)
+    while read -r function; do
+        fail "$(basename "$list") lists $function as imported and as looked up"
+    done < <(comm -12 <(pinned "$list" imported | awk '{ print $2 }' | sort -u) \
+                      <(pinned "$list" looked-up | awk '{ print $2 }' | sort -u))
 done
 exit $status

@@ -142,6 +142,30 @@ TEST_F(CalcStartup, PlaceOnAMonitorLeftOfThePrimaryOneIsKept) {
     EXPECT_EQ(place.top, -150);
 }
 
+// Without the system's monitor lookup (Windows 95, NT 4.0) the primary screen is the only
+// monitor: what shares a pixel with it is kept, the rest opens at the first run's place.
+TEST_F(CalcStartup, WithoutMonitorLookupOnlyThePrimaryScreenCounts) {
+    NoMonitorLookup singleScreen;
+    registryWriteText(kCalcKey, "Cd", "-30");
+    registryWriteText(kCalcKey, "Ld", "20");
+    RECT place = {};
+    run([&](HWND d) {
+        place = frame(d);
+        end(d);
+    });
+    EXPECT_EQ(place.left, -30);
+    EXPECT_EQ(place.top, 20);
+    registryWriteText(kCalcKey, "Cd", "-1000"); // on the left monitor, where there is one
+    registryWriteText(kCalcKey, "Ld", "-150");
+    run([&](HWND d) {
+        place = frame(d);
+        end(d);
+    });
+    EXPECT_EQ(place.left, 100);
+    EXPECT_EQ(place.top, 100);
+    EXPECT_EQ(stored("Cd"), "100");
+}
+
 TEST_F(CalcStartup, PlaceBeyondTheScreenIsStoredAsCorrected) {
     registryWriteText(kCalcKey, "Cd", "5000");
     registryWriteText(kCalcKey, "Ld", "4000");

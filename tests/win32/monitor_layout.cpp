@@ -1,7 +1,5 @@
 #include "monitor_layout.h"
 
-#include "onscreen.h"
-
 namespace {
 
 HMONITOR WINAPI twoMonitors(LPCRECT place, DWORD) {
@@ -15,10 +13,18 @@ HMONITOR WINAPI twoMonitors(LPCRECT place, DWORD) {
 
 } // namespace
 
-TwoMonitors::TwoMonitors() {
+TwoMonitors::TwoMonitors() : saved(monitorFromRect) {
     monitorFromRect = twoMonitors;
 }
 
 TwoMonitors::~TwoMonitors() {
-    monitorFromRect = MonitorFromRect;
+    monitorFromRect = saved;
+}
+
+NoMonitorLookup::NoMonitorLookup() : saved(monitorFromRect) {
+    monitorFromRect = nullptr;
+}
+
+NoMonitorLookup::~NoMonitorLookup() {
+    monitorFromRect = saved;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// A desktop of two monitors in place of the system's monitor lookup, for the tests of where
-// windows open (the test display has a single monitor).
+// Desktops other than the test display's single monitor, in place of the system's monitor
+// lookup, for the tests of where windows open.
+#include "onscreen.h"
+
 #include <windows.h>
 
 // The primary monitor as the test display has it.
@@ -15,4 +17,16 @@ struct TwoMonitors {
     ~TwoMonitors();
     TwoMonitors(const TwoMonitors&) = delete;
     TwoMonitors& operator=(const TwoMonitors&) = delete;
+
+    MonitorLookup saved;
+};
+
+// While one lives, the system has no monitor lookup, as Windows 95 and NT 4.0.
+struct NoMonitorLookup {
+    NoMonitorLookup();
+    ~NoMonitorLookup();
+    NoMonitorLookup(const NoMonitorLookup&) = delete;
+    NoMonitorLookup& operator=(const NoMonitorLookup&) = delete;
+
+    MonitorLookup saved;
 };

@@ -1,4 +1,5 @@
 // DLLs loaded on first use: only from the system folder, and with a clear null otherwise.
+#include "onscreen.h"
 #include "player/media.h"
 #include "platform.h"
 
@@ -64,6 +65,14 @@ TEST(SystemFunction, PlayerMciBindingReachesWinmm) {
     EXPECT_EQ(
         kRealMci.sendCommand(0xFFFF, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic)),
         mciSendCommandA(0xFFFF, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic)));
+}
+
+// The monitor lookup is found at start-up where the system has it, as here.
+TEST(SystemFunction, MonitorLookupIsUser32sOwn) {
+    ASSERT_NE(monitorFromRect, nullptr);
+    EXPECT_EQ(reinterpret_cast<void (*)()>(monitorFromRect),
+              reinterpret_cast<void (*)()>(
+                  GetProcAddress(GetModuleHandleA("user32.dll"), "MonitorFromRect")));
 }
 
 } // namespace

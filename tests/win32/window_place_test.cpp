@@ -3,7 +3,10 @@
 #include "player_window.h"
 
 #include "drawkit.h"
+#include "monitor_layout.h"
 #include "player/state.h"
+
+#include <string>
 
 namespace {
 
@@ -74,6 +77,30 @@ TEST_F(WindowPlace, SavedPlaceWhollyOffTheScreenIsCentredAndLeftStored) {
     EXPECT_EQ(place().top, 298);
     EXPECT_EQ(stored("Cd1"), "-500");
     EXPECT_EQ(stored("Ld1"), "2000");
+}
+
+// Without the system's monitor lookup (Windows 95, NT 4.0) the primary screen is the only
+// monitor: a place sharing one pixel with it is kept, any other is centred for the run.
+TEST_F(WindowPlace, WithoutMonitorLookupOnlyThePrimaryScreenCounts) {
+    NoMonitorLookup singleScreen;
+    struct Case {
+        const char* left;
+        const char* top;
+        bool kept;
+    };
+    // The sound window is 134 by 173; the screen 1024 by 768.
+    for (Case c : {Case{"-133", "-172", true}, Case{"1023", "767", true}, Case{"-134", "10", false},
+                   Case{"10", "-173", false}, Case{"1024", "10", false}, Case{"10", "768", false},
+                   Case{"-1000", "-150", false}}) {
+        save("Cd1", c.left);
+        save("Ld1", c.top);
+        ASSERT_NE(open("C:\\song.wav"), nullptr);
+        std::string where = std::string(c.left) + "," + c.top;
+        EXPECT_EQ(place().left, c.kept ? std::stoi(c.left) : 445) << where;
+        EXPECT_EQ(place().top, c.kept ? std::stoi(c.top) : 298) << where;
+        EXPECT_EQ(stored("Cd1"), c.left) << where;
+        DestroyWindow(window);
+    }
 }
 
 TEST_F(WindowPlace, EachAxisSavedAsMinusOneIsCentredOnItsOwn) {

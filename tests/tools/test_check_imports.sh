@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The import check itself: it passes on the player and its list, and fails, naming each
+# function, on a list that misses an import, names an import the player does not have (a
+# multiple-monitor function, the mistake that kept the programs off Windows 95), or misses a
+# function the player looks up.
+#   test_check_imports.sh VEBOWAVE_EXE
+set -euo pipefail
+here=$(dirname "$0")
+exe=$1
+lists=$(mktemp -d)
+trap 'rm -rf "$lists"' EXIT
+
+bash "$here/check_imports.sh" "$exe" >/dev/null || { echo "FAIL: the check fails on $exe"; exit 1; }
+
+cp "$here/imports/vebowave.txt" "$lists/"
+sed -i -e '/ SetWindowTextA$/d' -e '/ mciSendCommandA$/d' "$lists/vebowave.txt"
+echo 'imported  user32.dll   MonitorFromRect' >>"$lists/vebowave.txt"
+if out=$(IMPORT_LISTS=$lists bash "$here/check_imports.sh" "$exe"); then
+    echo "FAIL: the check passed on a wrong list"
+    exit 1
+fi
+for expected in \
+    "VeboWAVE.exe imports user32.dll SetWindowTextA, which vebowave.txt does not list" \
+    "VeboWAVE.exe does not import user32.dll MonitorFromRect, which vebowave.txt lists as imported" \
+    "VeboWAVE.exe names winmm.dll mciSendCommandA, a function it may look up at run time" \
+    "vebowave.txt lists MonitorFromRect as imported and as looked up"; do
+    grep -qF "FAIL: $expected" <<<"$out" || {
+        echo "FAIL: the check did not say '$expected'; it said:"
+        echo "$out"
+        exit 1
+    }
+done
+echo "import check: names every function added, missing or misfiled"
