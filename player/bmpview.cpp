@@ -86,7 +86,9 @@ HPALETTE makePalette(const unsigned char* bytes, const BmpLayout& layout) {
     return CreatePalette(reinterpret_cast<LOGPALETTE*>(&bmpPalette));
 }
 
-// Makes a bitmap for dc from the file's pixels and copies it to the top-left corner.
+// Makes a bitmap for dc from the file's pixels and copies it to the top-left corner. The
+// header goes to the platform as it is in the file: a core header with its 3-byte table is a
+// BITMAPCOREINFO, which the platform tells apart by its size field.
 int copyPixels(HDC dc, const unsigned char* bytes, const BmpLayout& layout) {
     const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes + kBmpFileHeaderSize);
     HBITMAP bitmap = CreateDIBitmap(dc, &info->bmiHeader, CBM_INIT, bytes + layout.pixelOffset,

@@ -260,3 +260,11 @@ TEST_F(PictureWindow, PictureWhoseFullPathIsLongerThanOpenFileTakesIsSized) {
     DeleteFileA(longPath.c_str());
     expectCentredAt(33, 22);
 }
+
+TEST_F(PictureWindow, CorePictureIsSizedByItsSixteenBitSides) {
+    for (std::uint16_t bits : {1, 4, 8}) {
+        TempFile file(testbmp::coreFileOf(testbmp::patterned(70 + bits, 30 + bits, bits)));
+        FitWindowToMedia(window, file.path.c_str(), -1, -1);
+        expectCentredAt(70 + bits, 30 + bits);
+    }
+}
