@@ -50,6 +50,11 @@ bool hasSides(const BmpHeader& header) {
     return header.width > 0 && header.height != 0 && header.height != INT32_MIN;
 }
 
+std::size_t rowsOf(const BmpHeader& header) {
+    return header.height < 0 ? 0u - static_cast<std::uint32_t>(header.height)
+                             : static_cast<std::uint32_t>(header.height);
+}
+
 // Bytes between the end of the info header and the colour table: the three colour masks
 // that follow a 40-byte info header in a bit-fields picture.
 std::size_t maskBytes(const BmpHeader& header) {
@@ -81,8 +86,7 @@ bool knownCompression(const BmpHeader& header) {
 
 // Sets rowBytes, rows and pixelBytes; false when they cannot fit in fileSize bytes.
 bool planPixels(const BmpHeader& header, std::size_t fileSize, BmpLayout& layout) {
-    layout.rows = header.height < 0 ? 0u - static_cast<std::uint32_t>(header.height)
-                                    : static_cast<std::uint32_t>(header.height);
+    layout.rows = rowsOf(header);
     if (header.compression == kBmpRle8 || header.compression == kBmpRle4) {
         // Runs have no fixed row length; the image size bounds what is decoded.
         layout.rowBytes = 0;
@@ -149,6 +153,20 @@ bool planBmpLayout(const BmpHeader& header, std::size_t fileSize, BmpLayout& lay
     if (!planPixels(header, fileSize, layout))
         return false;
     return layout.pixelBytes <= fileSize - layout.pixelOffset;
+}
+
+bool bmpWindowSize(const BmpHeader& header, std::size_t fileSize, std::size_t& width,
+                   std::size_t& rows) {
+    BmpLayout layout{};
+    bool drawn = hasPaletteDepth(header) && knownCompression(header);
+    if (drawn ? !planBmpLayout(header, fileSize, layout) : !headerInFile(header, fileSize))
+        return false;
+    if (!hasSides(header) || static_cast<std::size_t>(header.width) > kLargestPictureSide ||
+        rowsOf(header) > kLargestPictureSide)
+        return false;
+    width = static_cast<std::size_t>(header.width);
+    rows = rowsOf(header);
+    return true;
 }
 
 BmpColour bmpColourAt(const unsigned char* file, const BmpLayout& layout, std::size_t index) {

@@ -11,6 +11,9 @@ constexpr std::size_t kBmpInfoHeaderSize = 40; // the smallest info header with 
 constexpr std::size_t kBmpHeadersSize = kBmpFileHeaderSize + kBmpInfoHeaderSize;
 constexpr std::size_t kBmpColoursUsedOffset = 46;
 constexpr std::size_t kBmpMaxColours = 256;
+// Larger pictures would give window sizes past the 16-bit coordinates of the Windows 95
+// family, and sums with the frame that overflow an int.
+constexpr std::size_t kLargestPictureSide = 32767;
 
 // Compression values of the info header.
 constexpr std::uint32_t kBmpUncompressed = 0;
@@ -62,6 +65,15 @@ struct BmpLayout {
 // a size or form that no picture has: width or height zero, negative width, an unknown depth
 // or compression, or a pixel size that overflows.
 bool planBmpLayout(const BmpHeader& header, std::size_t fileSize, BmpLayout& layout);
+
+// The width and rows that a window is fitted to. A picture of a form that is drawn (2, 16 or
+// 256 colours, stored plainly or in runs of its depth) has them only when planBmpLayout
+// accepts its file: a file cut short draws nothing. A picture refused for its depth or its
+// compression is left white (with a text, for the depth) and its pixels are never read, so
+// its header alone gives them, as long as that header lies in the file. False when there is
+// no such size: a side zero, negative or above kLargestPictureSide.
+bool bmpWindowSize(const BmpHeader& header, std::size_t fileSize, std::size_t& width,
+                   std::size_t& rows);
 
 struct BmpColour {
     unsigned char red;

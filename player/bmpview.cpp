@@ -11,9 +11,6 @@ HPALETTE(WINAPI* pictureSelectPalette)(HDC, HPALETTE, BOOL) = SelectPalette;
 namespace {
 
 constexpr char kTooManyColours[] = "Too many colors ...";
-// Larger pictures would give window sizes past the 16-bit coordinates of the Windows 95
-// family, and sums with the frame that overflow an int.
-constexpr std::size_t kLargestPictureSide = 32767;
 
 // The palette of the latest paint, rebuilt before each use; entries past the count are stale.
 struct {
@@ -147,14 +144,12 @@ PictureSize readPictureSize(const char* path, int& width, int& height) {
     bool readable = ReadFile(file, bytes.data(), bytes.size(), &read, nullptr) != 0;
     CloseHandle(file);
     BmpHeader header = {};
-    BmpLayout layout = {};
+    std::size_t columns = 0;
+    std::size_t rows = 0;
     if (!sized || !readable || !readBmpHeader(bytes.data(), read, header) ||
-        !planBmpLayout(header, size, layout))
+        !bmpWindowSize(header, size, columns, rows))
         return PictureSize::kRefused;
-    auto columns = static_cast<std::size_t>(header.width);
-    if (columns > kLargestPictureSide || layout.rows > kLargestPictureSide)
-        return PictureSize::kRefused;
-    width = header.width;
-    height = static_cast<int>(layout.rows);
+    width = static_cast<int>(columns);
+    height = static_cast<int>(rows);
     return PictureSize::kRead;
 }

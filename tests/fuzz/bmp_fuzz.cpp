@@ -41,8 +41,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool probedRead = readBmpHeader(file.data(), std::min(size, kBmpHeadersSize), probed);
     bool probedOk = probedRead && planBmpLayout(probed, size, probedLayout);
     require(planned == probedOk);
+    std::size_t width = 0;
+    std::size_t rows = 0;
+    bool sized = probedRead && bmpWindowSize(probed, size, width, rows);
+    if (sized)
+        require(width >= 1 && width <= kLargestPictureSide && rows >= 1 &&
+                rows <= kLargestPictureSide);
     if (!planned)
         return 0;
+
+    // A planned picture is sized exactly by its header, when a window can take it.
+    bool fits = static_cast<std::size_t>(header.width) <= kLargestPictureSide &&
+                layout.rows <= kLargestPictureSide;
+    require(sized == fits);
+    require(!sized || (width == static_cast<std::size_t>(header.width) && rows == layout.rows));
 
     require(header.width > 0 && header.height != 0);
     require(layout.colourEntryBytes == (header.infoSize == kBmpCoreHeaderSize ? 3u : 4u));

@@ -46,6 +46,8 @@ SEEDS = {
     'core_gap_before_pixels.bmp': bmp(4, 2, 4, info_size=12, gap=5),
     'core_true_colour_2x2.bmp': bmp(2, 2, 24, info_size=12),
     'core_cut_short.bmp': bmp(4, 4, 8, info_size=12)[:800],
+    'jpeg_inside_24.bmp': bmp(30, 20, 24, compression=4, image_size=8,
+                              pixels=b'\xff\xd8\xff\xe0\x00\x10JF'),
 }
 
 

@@ -268,3 +268,21 @@ TEST_F(PictureWindow, CorePictureIsSizedByItsSixteenBitSides) {
         expectCentredAt(70 + bits, 30 + bits);
     }
 }
+
+TEST_F(PictureWindow, PictureRefusedForItsDepthOrCompressionOpensAtItsSizeIfItHasOne) {
+    Picture jpegIndexed = testbmp::patterned(90, 35, 8);
+    jpegIndexed.compression = BI_JPEG;
+    for (const Bytes& bytes :
+         {testbmp::refusedForm(0, 35, 24, BI_JPEG), testbmp::refusedForm(40000, 35, 24, BI_JPEG)}) {
+        TempFile file(bytes);
+        FitWindowToMedia(window, file.path.c_str(), -1, -1);
+        expectCentredAt(128, 128);
+    }
+    for (const Bytes& bytes :
+         {testbmp::refusedForm(90, 35, 24, BI_JPEG), testbmp::fileOf(jpegIndexed)}) {
+        TempFile file(bytes);
+        FitWindowToMedia(window, file.path.c_str(), -1, -1);
+        expectCentredAt(90, 35);
+    }
+    EXPECT_TRUE(boxes.calls.empty());
+}
