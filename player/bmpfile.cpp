@@ -35,6 +35,26 @@ bool knownDepth(std::uint16_t bits) {
     }
 }
 
+bool isCore(const BmpHeader& header) {
+    return header.infoSize == kBmpCoreHeaderSize;
+}
+
+// A core header, or an info header of the known fields, that lies within the file.
+bool headerInFile(const BmpHeader& header, std::size_t fileSize) {
+    return fileSize >= kBmpFileHeaderSize &&
+           (isCore(header) || header.infoSize >= kBmpInfoHeaderSize) &&
+           header.infoSize <= fileSize - kBmpFileHeaderSize;
+}
+
+bool hasSides(const BmpHeader& header) {
+    return header.width > 0 && header.height != 0 && header.height != INT32_MIN;
+}
+
+std::size_t rowsOf(const BmpHeader& header) {
+    return header.height < 0 ? 0u - static_cast<std::uint32_t>(header.height)
+                             : static_cast<std::uint32_t>(header.height);
+}
+
 // Bytes between the end of the info header and the colour table: the three colour masks
 // that follow a 40-byte info header in a bit-fields picture.
 std::size_t maskBytes(const BmpHeader& header) {
@@ -66,8 +86,7 @@ bool knownCompression(const BmpHeader& header) {
 
 // Sets rowBytes, rows and pixelBytes; false when they cannot fit in fileSize bytes.
 bool planPixels(const BmpHeader& header, std::size_t fileSize, BmpLayout& layout) {
-    layout.rows = header.height < 0 ? 0u - static_cast<std::uint32_t>(header.height)
-                                    : static_cast<std::uint32_t>(header.height);
+    layout.rows = rowsOf(header);
     if (header.compression == kBmpRle8 || header.compression == kBmpRle4) {
         // Runs have no fixed row length; the image size bounds what is decoded.
         layout.rowBytes = 0;
@@ -88,10 +107,19 @@ bool planPixels(const BmpHeader& header, std::size_t fileSize, BmpLayout& layout
 } // namespace
 
 bool readBmpHeader(const unsigned char* bytes, std::size_t count, BmpHeader& header) {
-    if (count < kBmpHeadersSize)
+    if (count < kBmpFileHeaderSize + kBmpCoreHeaderSize)
         return false;
+    header = {};
     header.pixelOffsetField = read32(bytes + 10);
     header.infoSize = read32(bytes + 14);
+    if (isCore(header)) {
+        header.width = read16(bytes + 18);
+        header.height = read16(bytes + 20);
+        header.bitsPerPixel = read16(bytes + 24);
+        return header.width != 0 && header.height != 0;
+    }
+    if (count < kBmpHeadersSize)
+        return false;
     header.width = readSigned32(bytes + 18);
     header.height = readSigned32(bytes + 22);
     header.bitsPerPixel = read16(bytes + 28);
@@ -106,20 +134,17 @@ bool hasPaletteDepth(const BmpHeader& header) {
 }
 
 bool planBmpLayout(const BmpHeader& header, std::size_t fileSize, BmpLayout& layout) {
-    if (header.width <= 0 || header.height == 0 || header.height == INT32_MIN)
+    if (!hasSides(header) || !knownDepth(header.bitsPerPixel) || !knownCompression(header))
         return false;
-    if (!knownDepth(header.bitsPerPixel) || !knownCompression(header))
-        return false;
-    if (fileSize < kBmpHeadersSize)
-        return false;
-    if (header.infoSize < kBmpInfoHeaderSize || header.infoSize > fileSize - kBmpFileHeaderSize)
+    if (!headerInFile(header, fileSize))
         return false;
     layout.colourTableOffset = kBmpFileHeaderSize + header.infoSize + maskBytes(header);
     layout.colourCount = colourCountOf(header);
+    layout.colourEntryBytes = isCore(header) ? 3 : 4;
     // At most 14 + 2^32 + 12 + 1024 bytes so far: no overflow of a 64-bit size, and a 32-bit
     // size cannot pass the header check above with such values.
     std::uint64_t tableEnd = static_cast<std::uint64_t>(layout.colourTableOffset) +
-                             std::uint64_t{4} * layout.colourCount;
+                             std::uint64_t{layout.colourEntryBytes} * layout.colourCount;
     if (tableEnd > fileSize)
         return false;
     layout.pixelOffset = static_cast<std::size_t>(tableEnd);
@@ -130,13 +155,28 @@ bool planBmpLayout(const BmpHeader& header, std::size_t fileSize, BmpLayout& lay
     return layout.pixelBytes <= fileSize - layout.pixelOffset;
 }
 
+bool bmpWindowSize(const BmpHeader& header, std::size_t fileSize, std::size_t& width,
+                   std::size_t& rows) {
+    BmpLayout layout{};
+    bool drawn = hasPaletteDepth(header) && knownCompression(header);
+    if (drawn ? !planBmpLayout(header, fileSize, layout) : !headerInFile(header, fileSize))
+        return false;
+    if (!hasSides(header) || static_cast<std::size_t>(header.width) > kLargestPictureSide ||
+        rowsOf(header) > kLargestPictureSide)
+        return false;
+    width = static_cast<std::size_t>(header.width);
+    rows = rowsOf(header);
+    return true;
+}
+
 BmpColour bmpColourAt(const unsigned char* file, const BmpLayout& layout, std::size_t index) {
-    const unsigned char* entry = file + layout.colourTableOffset + 4 * index;
-    return BmpColour{entry[2], entry[1], entry[0], entry[3]};
+    const unsigned char* entry = file + layout.colourTableOffset + layout.colourEntryBytes * index;
+    return BmpColour{entry[2], entry[1], entry[0],
+                     layout.colourEntryBytes == 4 ? entry[3] : static_cast<unsigned char>(0)};
 }
 
 void settleColoursUsed(unsigned char* file, std::size_t fileSize, const BmpLayout& layout) {
-    if (fileSize < kBmpHeadersSize || layout.colourCount == 0)
+    if (fileSize < kBmpHeadersSize || layout.colourCount == 0 || layout.colourEntryBytes != 4)
         return;
     unsigned char* field = file + kBmpColoursUsedOffset;
     if (read32(field) > layout.colourCount) {

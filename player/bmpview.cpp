@@ -11,9 +11,6 @@ HPALETTE(WINAPI* pictureSelectPalette)(HDC, HPALETTE, BOOL) = SelectPalette;
 namespace {
 
 constexpr char kTooManyColours[] = "Too many colors ...";
-// Larger pictures would give window sizes past the 16-bit coordinates of the Windows 95
-// family, and sums with the frame that overflow an int.
-constexpr std::size_t kLargestPictureSide = 32767;
 
 // The palette of the latest paint, rebuilt before each use; entries past the count are stale.
 struct {
@@ -86,7 +83,9 @@ HPALETTE makePalette(const unsigned char* bytes, const BmpLayout& layout) {
     return CreatePalette(reinterpret_cast<LOGPALETTE*>(&bmpPalette));
 }
 
-// Makes a bitmap for dc from the file's pixels and copies it to the top-left corner.
+// Makes a bitmap for dc from the file's pixels and copies it to the top-left corner. The
+// header goes to the platform as it is in the file: a core header with its 3-byte table is a
+// BITMAPCOREINFO, which the platform tells apart by its size field.
 int copyPixels(HDC dc, const unsigned char* bytes, const BmpLayout& layout) {
     const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes + kBmpFileHeaderSize);
     HBITMAP bitmap = CreateDIBitmap(dc, &info->bmiHeader, CBM_INIT, bytes + layout.pixelOffset,
@@ -145,14 +144,12 @@ PictureSize readPictureSize(const char* path, int& width, int& height) {
     bool readable = ReadFile(file, bytes.data(), bytes.size(), &read, nullptr) != 0;
     CloseHandle(file);
     BmpHeader header = {};
-    BmpLayout layout = {};
+    std::size_t columns = 0;
+    std::size_t rows = 0;
     if (!sized || !readable || !readBmpHeader(bytes.data(), read, header) ||
-        !planBmpLayout(header, size, layout))
+        !bmpWindowSize(header, size, columns, rows))
         return PictureSize::kRefused;
-    auto columns = static_cast<std::size_t>(header.width);
-    if (columns > kLargestPictureSide || layout.rows > kLargestPictureSide)
-        return PictureSize::kRefused;
-    width = header.width;
-    height = static_cast<int>(layout.rows);
+    width = static_cast<int>(columns);
+    height = static_cast<int>(rows);
     return PictureSize::kRead;
 }

@@ -13,7 +13,7 @@ extern HPALETTE(WINAPI* pictureSelectPalette)(HDC, HPALETTE, BOOL);
 // What reading a picture file's size found.
 enum class PictureSize {
     kUnopened, // the file cannot be opened
-    kRefused,  // its header does not describe a picture that fits in the file
+    kRefused,  // it gives no size a window can take (bmpWindowSize)
     kRead,     // width and height are set
 };
 

@@ -2,8 +2,8 @@
 
 The art (tools/make_art.py), the samples (tools/make_samples.py) and the test pictures
 (tests/tools) all go through it. Besides plain pictures it can write the unusual layouts
-of valid and damaged files: larger info headers, short colour tables, gaps before the
-pixels and pixel offsets that point anywhere.
+of valid and damaged files: OS/2 1.x core headers, larger info headers, short colour
+tables, gaps before the pixels and pixel offsets that point anywhere.
 """
 
 import struct
@@ -23,10 +23,19 @@ def info_header(width, height, bits_per_pixel, *, info_size=40, compression=0, i
     return header + bytes(info_size - 40)
 
 
-def colour_table(entries):
+CORE_HEADER_SIZE = 12
+
+
+def core_header(width, height, bits_per_pixel):
+    """An OS/2 1.x BITMAPCOREHEADER: unsigned 16-bit width and height, one plane, the depth."""
+    return struct.pack('<IHHHH', CORE_HEADER_SIZE, width, height, 1, bits_per_pixel)
+
+
+def colour_table(entries, *, entry_size=4):
     """Table entries as stored (blue, green, red, reserved) from (red, green, blue) or
-    (red, green, blue, reserved)."""
-    return b''.join(struct.pack('<BBBB', blue, green, red, reserved)
+    (red, green, blue, reserved); with entry_size 3, as after a core header, without the
+    reserved byte."""
+    return b''.join(struct.pack('<BBBB', blue, green, red, reserved)[:entry_size]
                     for red, green, blue, reserved in (tuple(e) + (0,) * (4 - len(e))
                                                        for e in entries))
 
@@ -34,11 +43,16 @@ def colour_table(entries):
 def bmp(width, height, bits_per_pixel, table, pixels, *, info_size=40, compression=0,
         image_size=0, pels_per_metre=0, colours_used=0, gap=0, offset=None):
     """The file: file header, info header, colour table, `gap` bytes of 0xEE and the pixels
-    as stored. The pixel offset field points at the pixels unless `offset` is given."""
-    info = info_header(width, height, bits_per_pixel, info_size=info_size,
-                       compression=compression, image_size=image_size,
-                       pels_per_metre=pels_per_metre, colours_used=colours_used)
-    colours = colour_table(table)
+    as stored. The pixel offset field points at the pixels unless `offset` is given. An
+    info_size of 12 writes a core header and its 3-byte table (the fields it lacks unused)."""
+    if info_size == CORE_HEADER_SIZE:
+        info = core_header(width, height, bits_per_pixel)
+        colours = colour_table(table, entry_size=3)
+    else:
+        info = info_header(width, height, bits_per_pixel, info_size=info_size,
+                           compression=compression, image_size=image_size,
+                           pels_per_metre=pels_per_metre, colours_used=colours_used)
+        colours = colour_table(table)
     pixel_offset = 14 + len(info) + len(colours) + gap
     header = struct.pack('<2sIHHI', b'BM', pixel_offset + len(pixels), 0, 0,
                          pixel_offset if offset is None else offset)

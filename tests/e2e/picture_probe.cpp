@@ -1,13 +1,19 @@
 // Writes the end-to-end test picture and checks the player's window for it from outside:
 //   picture_probe write PATH [WIDTH HEIGHT]
 //       writes an 8-bit picture of rings (kWidth by kHeight unless given, 256 colours)
-//   picture_probe check TITLE SECONDS SHOT picture|start
+//   picture_probe write-core PATH
+//       writes the same rings behind an OS/2 1.x core header
+//   picture_probe write-jpeg PATH
+//       writes a kWidth by kHeight 24-bit header whose pixels are JPEG-compressed
+//   picture_probe check TITLE SECONDS SHOT picture|start|text
 //       waits for the visible WINWAVE window titled TITLE (compared in wide characters, so
 //       that a name in any script is matched exactly); "picture": its client area is the
 //       picture at full size, its frame adds 6 and the caption, and it is centred on the
 //       screen; "start": it kept the start size (client 128 by 128), is centred on the
-//       screen, and its client area is white. Waits for the paint, saves the window as it is on the
-//       screen to SHOT (a 24-bit BMP) and prints "x y width height" of the window
+//       screen, and its client area is white; "text": sized and placed as for "picture", its
+//       client area white but for a text from (8, 8) on. No message box may be up. Waits for
+//       the paint, saves the window as it is on the screen to SHOT (a 24-bit BMP) and prints
+//       "x y width height" of the window
 // Exit code 0 when the check passes, 1 with the reason on standard error otherwise.
 #include "../tools/make_bmp.h"
 
@@ -53,15 +59,18 @@ testbmp::Picture rings(int width, int height) {
     return picture;
 }
 
-int writePicture(const char* path, int width, int height) {
-    if (width <= 0 || height <= 0)
-        return 1;
-    testbmp::Bytes bytes = testbmp::fileOf(rings(width, height));
+int writeFile(const char* path, const testbmp::Bytes& bytes) {
     FILE* out = std::fopen(path, "wb");
     if (out == nullptr)
         return 1;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
     return std::fclose(out) == 0 && written ? 0 : 1;
+}
+
+int writePicture(const char* path, int width, int height) {
+    if (width <= 0 || height <= 0)
+        return 1;
+    return writeFile(path, testbmp::fileOf(rings(width, height)));
 }
 
 struct Search {
@@ -131,17 +140,25 @@ Grab grabScreen(int left, int top, int width, int height) {
     return grab;
 }
 
-// Pixels of the client area that differ from what it should show.
-int countWrong(const Grab& client, bool startSize) {
+enum class Shows { kPicture, kStart, kText };
+
+// Pixels of the client area that differ from what it should show; a text that is missing
+// counts as one.
+int countWrong(const Grab& client, Shows shows) {
     int wrong = 0;
+    int inked = 0;
     for (int y = 0; y < client.height; ++y) {
         for (int x = 0; x < client.width; ++x) {
-            testbmp::Rgb colour =
-                startSize ? testbmp::Rgb{255, 255, 255} : rampColour(ringIndex(x, y));
-            wrong += client.at(x, y) != RGB(colour.red, colour.green, colour.blue);
+            testbmp::Rgb colour = shows == Shows::kPicture ? rampColour(ringIndex(x, y))
+                                                           : testbmp::Rgb{255, 255, 255};
+            bool differs = client.at(x, y) != RGB(colour.red, colour.green, colour.blue);
+            if (shows == Shows::kText && x >= 8 && y >= 8)
+                inked += differs;
+            else
+                wrong += differs;
         }
     }
-    return wrong;
+    return wrong + (shows == Shows::kText && inked == 0);
 }
 
 bool saveShot(const Grab& grab, const char* path) {
@@ -166,11 +183,12 @@ int fail(const std::string& reason) {
     return 1;
 }
 
-int checkWindow(const wchar_t* title, double seconds, const char* shot, bool startSize) {
+int checkWindow(const wchar_t* title, double seconds, const char* shot, Shows shows) {
     DWORD limit = GetTickCount() + static_cast<DWORD>(seconds * 1000);
     HWND window = waitForWindow(title, limit);
     if (window == nullptr)
         return fail("no visible WINWAVE window with that title");
+    bool startSize = shows == Shows::kStart;
     int width = startSize ? 128 : kWidth;
     int height = startSize ? 128 : kHeight;
     RECT client = {};
@@ -196,7 +214,7 @@ int checkWindow(const wchar_t* title, double seconds, const char* shot, bool sta
     ClientToScreen(window, &origin);
     int wrong = 0;
     do {
-        wrong = countWrong(grabScreen(origin.x, origin.y, width, height), startSize);
+        wrong = countWrong(grabScreen(origin.x, origin.y, width, height), shows);
         if (wrong == 0)
             break;
         Sleep(50);
@@ -207,6 +225,8 @@ int checkWindow(const wchar_t* title, double seconds, const char* shot, bool sta
         return fail(std::string("cannot write ") + shot);
     if (wrong != 0)
         return fail(std::to_string(wrong) + " pixels of the client area are not the picture's");
+    if (FindWindowA("#32770", "CallWAVE") != nullptr)
+        return fail("a message box is up");
     std::printf("%ld %ld %ld %ld\n", outer.left, outer.top, outer.right - outer.left,
                 outer.bottom - outer.top);
     return 0;
@@ -219,11 +239,19 @@ int main(int argc, char** argv) {
         return writePicture(argv[2], kWidth, kHeight);
     if (argc == 5 && std::strcmp(argv[1], "write") == 0)
         return writePicture(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    if (argc == 3 && std::strcmp(argv[1], "write-core") == 0)
+        return writeFile(argv[2], testbmp::coreFileOf(rings(kWidth, kHeight)));
+    if (argc == 3 && std::strcmp(argv[1], "write-jpeg") == 0)
+        return writeFile(argv[2], testbmp::refusedForm(kWidth, kHeight, 24, BI_JPEG));
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (argc == 6 && count == 6 && std::strcmp(argv[1], "check") == 0)
-        return checkWindow(wide[2], std::atof(argv[3]), argv[4],
-                           std::strcmp(argv[5], "start") == 0);
-    return fail("usage: picture_probe write PATH [WIDTH HEIGHT] | check TITLE SECONDS SHOT "
-                "picture|start");
+    if (argc == 6 && count == 6 && std::strcmp(argv[1], "check") == 0) {
+        const char* modes[] = {"picture", "start", "text"}; // in the order of Shows
+        for (int mode = 0; mode < 3; ++mode) {
+            if (std::strcmp(argv[5], modes[mode]) == 0)
+                return checkWindow(wide[2], std::atof(argv[3]), argv[4], static_cast<Shows>(mode));
+        }
+    }
+    return fail("usage: picture_probe write PATH [WIDTH HEIGHT] | write-core PATH | write-jpeg "
+                "PATH | check TITLE SECONDS SHOT picture|start|text");
 }

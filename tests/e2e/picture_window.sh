@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# The real VeboWAVE.exe as a picture viewer: an 8-bit picture opens a centred window whose
-# client area is the picture at full size, pixel for pixel; a picture whose header declares
-# more than the file holds keeps the start size, is centred all the same, and stays white. Screenshots of both windows
-# are kept in the build tree (tests/e2e/picture_window*.bmp, and .png where ImageMagick is).
+# The real VeboWAVE.exe as a picture viewer: an 8-bit picture, behind a Windows or an OS/2
+# 1.x core header, opens a centred window whose client area is the picture at full size,
+# pixel for pixel; a 24-bit JPEG-compressed one opens at its size with "Too many colors ..."
+# and no message box; a picture whose header declares more than the file holds keeps the
+# start size, is centred all the same, and stays white. Screenshots of the windows are kept
+# in the build tree (tests/e2e/picture_window*.bmp, and .png where ImageMagick is).
 source "$(dirname "$0")/lib.sh" "$@"
 exe=$build/player/VeboWAVE.exe
 probe=$build/tests/e2e/picture_probe.exe
 shots=$build/tests/e2e
 key='HKCU\Software\Tessaril\VeboWAVE'
 
-# Shows $1, has the probe check its window ($3: picture or start) and keep a screenshot in
+# Shows $1, has the probe check its window ($3: picture, start or text) and keep a screenshot in
 # $2.bmp; closes it and expects exit code 0.
 show_and_check() {
     local picture=$1 shot=$2
@@ -30,6 +32,10 @@ show_and_check() {
 
 wine "$probe" write "$(winpath "$work/rings.bmp")" || fail "cannot write the test picture"
 show_and_check "$work/rings.bmp" "$shots/picture_window" picture
+wine "$probe" write-core "$(winpath "$work/rings_core.bmp")" || fail "cannot write the core picture"
+show_and_check "$work/rings_core.bmp" "$shots/picture_window_core" picture
+wine "$probe" write-jpeg "$(winpath "$work/jpeg.bmp")" || fail "cannot write the JPEG picture"
+show_and_check "$work/jpeg.bmp" "$shots/picture_window_jpeg" text
 
 # 30000 rows declared, a few present: the window keeps its start size and draws nothing.
 cp "$work/rings.bmp" "$work/damaged.bmp"

@@ -38,16 +38,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The window's size probe reads the headers only and must come to the same verdict.
     BmpHeader probed{};
     BmpLayout probedLayout{};
-    bool probedOk = readBmpHeader(file.data(), std::min(size, kBmpHeadersSize), probed) &&
-                    planBmpLayout(probed, size, probedLayout);
+    bool probedRead = readBmpHeader(file.data(), std::min(size, kBmpHeadersSize), probed);
+    bool probedOk = probedRead && planBmpLayout(probed, size, probedLayout);
     require(planned == probedOk);
+    std::size_t width = 0;
+    std::size_t rows = 0;
+    bool sized = probedRead && bmpWindowSize(probed, size, width, rows);
+    if (sized)
+        require(width >= 1 && width <= kLargestPictureSide && rows >= 1 &&
+                rows <= kLargestPictureSide);
     if (!planned)
         return 0;
 
+    // A planned picture is sized exactly by its header, when a window can take it.
+    bool fits = static_cast<std::size_t>(header.width) <= kLargestPictureSide &&
+                layout.rows <= kLargestPictureSide;
+    require(sized == fits);
+    require(!sized || (width == static_cast<std::size_t>(header.width) && rows == layout.rows));
+
     require(header.width > 0 && header.height != 0);
-    require(layout.colourTableOffset >= kBmpHeadersSize);
+    require(layout.colourEntryBytes == (header.infoSize == kBmpCoreHeaderSize ? 3u : 4u));
+    require(layout.colourTableOffset >= kBmpFileHeaderSize + header.infoSize);
     require(layout.colourCount <= kBmpMaxColours);
-    require(layout.pixelOffset >= layout.colourTableOffset + 4 * layout.colourCount);
+    require(layout.pixelOffset >=
+            layout.colourTableOffset + layout.colourEntryBytes * layout.colourCount);
     require(layout.pixelOffset <= size && layout.pixelBytes <= size - layout.pixelOffset);
     if (layout.rowBytes != 0) {
         require(layout.pixelBytes == layout.rows * layout.rowBytes);
@@ -63,8 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readAll(file.data() + layout.pixelOffset, layout.pixelBytes);
 
     // After settling, a reader that takes the colours-used count as the platform does
-    // (nonzero: that many, at most 256; zero: 2 to the depth) stays inside the table.
+    // (nonzero: that many, at most 256; zero or a core header: 2 to the depth) stays inside
+    // the table. A core file is left as it is.
+    std::vector<unsigned char> before = file;
     settleColoursUsed(file.data(), file.size(), layout);
+    require(layout.colourEntryBytes == 4 || file == before);
     BmpHeader settled{};
     require(readBmpHeader(file.data(), file.size(), settled));
     if (hasPaletteDepth(settled)) {

@@ -1,7 +1,7 @@
 #pragma once
-// Writes BMP files byte by byte for the tests: any depth, either row order, and the unusual
-// layouts of valid and damaged files (larger info headers, short colour tables, gaps before
-// the pixels, pixel offsets that point anywhere, files cut short).
+// Writes BMP files byte by byte for the tests: any depth, either row order, OS/2 1.x core
+// headers, and the unusual layouts of valid and damaged files (larger info headers, short
+// colour tables, gaps before the pixels, pixel offsets that point anywhere, files cut short).
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -78,6 +78,34 @@ inline Bytes fileOf(const Picture& picture) {
     return out;
 }
 
+// The picture with an OS/2 1.x core header: 16-bit width and height (written modulo 2^16),
+// one plane, the depth, then the table as 3-byte entries (blue, green, red), the gap and the
+// pixels. Only the fields a core header has are taken from the picture.
+inline Bytes coreFileOf(const Picture& picture) {
+    std::size_t tableOffset = 14 + 12;
+    std::size_t pixelOffset = tableOffset + 3 * picture.table.size() + picture.gap;
+    Bytes out(pixelOffset + picture.pixels.size(), 0xEE);
+    out[0] = 'B';
+    out[1] = 'M';
+    put32(out, 2, static_cast<std::uint32_t>(out.size()));
+    put32(out, 6, 0);
+    put32(out, 10,
+          picture.pixelOffsetPointsAtPixels ? static_cast<std::uint32_t>(pixelOffset)
+                                            : picture.pixelOffsetField);
+    put32(out, 14, 12);
+    put16(out, 18, static_cast<std::uint32_t>(picture.width) & 0xFFFF);
+    put16(out, 20, static_cast<std::uint32_t>(picture.height) & 0xFFFF);
+    put16(out, 22, 1);
+    put16(out, 24, picture.bitsPerPixel);
+    for (std::size_t i = 0; i < picture.table.size(); ++i) {
+        for (std::size_t b = 0; b < 3; ++b)
+            out[tableOffset + 3 * i + b] = picture.table[i][b];
+    }
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i)
+        out[pixelOffset + i] = picture.pixels[i];
+    return out;
+}
+
 // Rows as stored, padded to 4 bytes, bottom row first unless topDown. valueAt(x, y) with y
 // counted from the top gives a palette index, or 0xRRGGBB above 8 bits per pixel.
 template <typename ValueAt>
@@ -135,6 +163,20 @@ inline Picture patterned(std::int32_t width, std::int32_t height, std::uint16_t 
         return static_cast<std::uint32_t>(x + 3 * y) % colours;
     });
     return picture;
+}
+
+// A picture in a form that is not drawn: the given depth and compression (JPEG 4 or PNG 5
+// inside, 64 bits, ...) over 16 bytes that stand in for its pixels, and no colour table.
+inline Bytes refusedForm(std::int32_t width, std::int32_t height, std::uint16_t bits,
+                         std::uint32_t compression) {
+    Picture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.bitsPerPixel = bits;
+    picture.compression = compression;
+    picture.imageSize = 16;
+    picture.pixels.assign(16, 0x5A);
+    return fileOf(picture);
 }
 
 inline std::uint32_t patternIndex(const Picture& picture, int x, int y) {

@@ -40,6 +40,14 @@ SEEDS = {
     'bitfields_16.bmp': bmp(2, 2, 16, compression=3, gap=12),
     'cut_short.bmp': bmp(4, 4, 8)[:1100],
     'offset_past_end.bmp': bmp(4, 2, 1, offset=0x7FFFFFFF),
+    'core_mono_8x2.bmp': bmp(8, 2, 1, info_size=12),
+    'core_vga16_5x3.bmp': bmp(5, 3, 4, info_size=12),
+    'core_256_3x3.bmp': bmp(3, 3, 8, info_size=12),
+    'core_gap_before_pixels.bmp': bmp(4, 2, 4, info_size=12, gap=5),
+    'core_true_colour_2x2.bmp': bmp(2, 2, 24, info_size=12),
+    'core_cut_short.bmp': bmp(4, 4, 8, info_size=12)[:800],
+    'jpeg_inside_24.bmp': bmp(30, 20, 24, compression=4, image_size=8,
+                              pixels=b'\xff\xd8\xff\xe0\x00\x10JF'),
 }
 
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 
 using testbmp::Bytes;
@@ -317,4 +318,136 @@ TEST(BmpColourTable, EntriesAreStoredBlueGreenRedReserved) {
     EXPECT_EQ(first.reserved, 0);
     EXPECT_EQ(second.red, 60);
     EXPECT_EQ(second.reserved, 4);
+}
+
+namespace {
+
+using Size = std::pair<std::size_t, std::size_t>;
+using Channels = std::array<int, 4>; // red, green, blue, reserved
+
+Channels channelsOf(BmpColour colour) {
+    return {colour.red, colour.green, colour.blue, colour.reserved};
+}
+
+// The window's size for a whole file, or (0, 0) when it has none.
+Size windowSizeOf(const Bytes& file) {
+    BmpHeader header{};
+    std::size_t width = 0;
+    std::size_t rows = 0;
+    if (!readBmpHeader(file.data(), file.size(), header) ||
+        !bmpWindowSize(header, file.size(), width, rows))
+        return {0, 0};
+    return {width, rows};
+}
+
+} // namespace
+
+TEST(BmpCoreHeader, UnsignedSixteenBitSidesAndTheDepthComeFromTheirOwnOffsets) {
+    Bytes file = testbmp::coreFileOf(testbmp::patterned(3, 5, 4));
+    BmpHeader header{};
+    ASSERT_TRUE(readBmpHeader(file.data(), 26, header));
+    EXPECT_EQ(header.width, 3);
+    EXPECT_EQ(header.height, 5);
+    EXPECT_EQ(header.bitsPerPixel, 4);
+    EXPECT_EQ(header.compression + header.coloursUsed, 0u);
+    EXPECT_FALSE(readBmpHeader(file.data(), 25, header));
+    testbmp::put16(file, 18, 0xFFFF);
+    testbmp::put16(file, 20, 0x8000); // never a top-down picture
+    ASSERT_TRUE(readBmpHeader(file.data(), file.size(), header));
+    EXPECT_EQ(header.width, 65535);
+    EXPECT_EQ(header.height, 32768);
+    testbmp::put16(file, 20, 0); // a zero side: no core header
+    EXPECT_FALSE(readBmpHeader(file.data(), file.size(), header));
+    for (std::uint32_t size : {11u, 13u, 16u, 39u}) { // OS/2 2.x and others: not read
+        Picture picture = testbmp::patterned(4, 4, 8);
+        picture.infoSize = size;
+        Bytes other = testbmp::fileOf(picture);
+        EXPECT_FALSE(readBmpHeader(other.data(), other.size(), header)) << size;
+    }
+}
+
+TEST(BmpCoreLayout, ThreeByteTableOfTheFullDepthThenThePixelsAndNoByteMore) {
+    for (std::uint16_t bits : {1, 4, 8}) {
+        Bytes file = testbmp::coreFileOf(testbmp::patterned(9, 3, bits));
+        BmpLayout layout = layoutOf(file);
+        EXPECT_EQ(layout.colourTableOffset, 26u) << bits;
+        EXPECT_EQ(layout.colourCount, std::size_t{1} << bits);
+        EXPECT_EQ(layout.pixelOffset, 26 + 3 * layout.colourCount);
+        EXPECT_EQ(layout.pixelBytes, 3 * testbmp::rowBytes(9, bits));
+        EXPECT_EQ(file.size(), layout.pixelOffset + layout.pixelBytes);
+        file.pop_back();
+        EXPECT_FALSE(plans(file)) << bits;
+        file.resize(layout.pixelOffset - 1);
+        EXPECT_FALSE(plans(file)) << bits;
+    }
+}
+
+TEST(BmpCoreLayout, EntriesAreBlueGreenRedAndTheFileIsNotSettled) {
+    Picture picture = testbmp::patterned(8, 8, 8); // offset 46 lies in the table
+    picture.table[0] = {10, 20, 30, 99};
+    picture.table[1] = {40, 50, 60, 99};
+    Bytes file = testbmp::coreFileOf(picture);
+    BmpLayout layout = layoutOf(file);
+    // No reserved byte: the next entry's blue byte is not taken for one.
+    EXPECT_EQ(channelsOf(bmpColourAt(file.data(), layout, 0)), Channels({30, 20, 10, 0}));
+    EXPECT_EQ(channelsOf(bmpColourAt(file.data(), layout, 1)), Channels({60, 50, 40, 0}));
+    Bytes before = file;
+    settleColoursUsed(file.data(), file.size(), layout);
+    EXPECT_EQ(file, before);
+}
+
+TEST(BmpWindowSize, DrawnPictureIsSizedOnlyWhenItsFileHoldsItAll) {
+    for (std::uint16_t bits : {1, 4, 8}) {
+        Bytes info = testbmp::fileOf(testbmp::patterned(21, -13, bits));
+        Bytes core = testbmp::coreFileOf(testbmp::patterned(21, 13, bits));
+        for (Bytes* file : {&info, &core}) {
+            EXPECT_EQ(windowSizeOf(*file), Size(21, 13)) << bits;
+            file->pop_back();
+            EXPECT_EQ(windowSizeOf(*file), Size(0, 0)) << bits;
+        }
+    }
+}
+
+TEST(BmpWindowSize, PictureRefusedForItsDepthOrCompressionIsSizedByItsHeaderAlone) {
+    // JPEG (4) or PNG (5) inside, OS/2 runs of 24-bit pixels (4), 16 and 32 bits without
+    // their masks, 64 bits, 24 bits cut short, an unknown code.
+    const std::pair<std::uint16_t, std::uint32_t> forms[] = {{24, 4}, {0, 4},  {0, 5},  {16, 3},
+                                                             {32, 3}, {64, 0}, {24, 0}, {24, 99}};
+    for (auto [bits, compression] : forms)
+        EXPECT_EQ(windowSizeOf(testbmp::refusedForm(300, -200, bits, compression)), Size(300, 200))
+            << bits << " bits, compression " << compression;
+    Bytes coreTrueColour = testbmp::coreFileOf(testbmp::patterned(40, 30, 1));
+    testbmp::put16(coreTrueColour, 24, 24);
+    EXPECT_EQ(windowSizeOf(coreTrueColour), Size(40, 30));
+    // Palette depths stored in a way that is not decoded: JPEG, runs stored top-down, OS/2
+    // Huffman (1 bit, 3) behind a 64-byte header.
+    Picture jpegIndexed = testbmp::patterned(12, 10, 8);
+    jpegIndexed.compression = 4;
+    Picture topDownRuns = testbmp::patterned(12, -10, 8);
+    topDownRuns.compression = kBmpRle8;
+    topDownRuns.imageSize = 1;
+    Picture huffman = testbmp::patterned(12, 10, 1);
+    huffman.infoSize = 64;
+    huffman.compression = 3;
+    huffman.pixels.resize(2);
+    for (const Picture& picture : {jpegIndexed, topDownRuns, huffman}) {
+        EXPECT_FALSE(plans(testbmp::fileOf(picture))) << picture.compression;
+        EXPECT_EQ(windowSizeOf(testbmp::fileOf(picture)), Size(12, 10)) << picture.compression;
+    }
+}
+
+TEST(BmpWindowSize, HeaderWithoutAUsableSizeOrOutsideTheFileGivesNone) {
+    const std::pair<std::int32_t, std::int32_t> sides[] = {
+        {0, 20}, {-30, 20}, {30, 0}, {32768, 20}, {30, -32768}, {30, INT32_MIN}, {INT32_MAX, 1}};
+    for (auto [width, height] : sides)
+        EXPECT_EQ(windowSizeOf(testbmp::refusedForm(width, height, 24, 4)), Size(0, 0))
+            << width << " by " << height;
+    EXPECT_EQ(windowSizeOf(testbmp::refusedForm(32767, -32767, 24, 4)), Size(32767, 32767));
+    Bytes beyond = testbmp::refusedForm(30, 20, 24, 4);
+    testbmp::put32(beyond, 14, static_cast<std::uint32_t>(beyond.size() - 13));
+    EXPECT_EQ(windowSizeOf(beyond), Size(0, 0));
+    // A core picture taller than a window can be is drawn, but not sized.
+    Bytes tall = testbmp::coreFileOf(testbmp::patterned(8, 40000, 1));
+    EXPECT_TRUE(plans(tall));
+    EXPECT_EQ(windowSizeOf(tall), Size(0, 0));
 }

@@ -323,3 +323,74 @@ TEST_F(PictureRefused, HeaderDeclaringAGiantPictureDrawsNothing) {
     testbmp::put32(bytes, 22, 0x80000000u);
     expectNothingDrawn(bytes);
 }
+
+namespace {
+
+class CorePictureDepths : public PictureShown, public ::testing::WithParamInterface<int> {};
+
+} // namespace
+
+TEST_P(CorePictureDepths, EveryPixelAndThePaletteComeFromTheCoreFile) {
+    auto bits = static_cast<std::uint16_t>(GetParam());
+    Picture picture = testbmp::patterned(13, 7, bits);
+    TempFile file(testbmp::coreFileOf(picture));
+    Canvas canvas(20, 11);
+    EXPECT_EQ(ShowBmpFile(canvas.dc, file.path.c_str()), 1);
+    expectPictureAt(canvas, picture);
+    EXPECT_TRUE(boxes.calls.empty());
+    ASSERT_EQ(PaletteRecorder::calls.size(), 2u);
+    const auto& entries = PaletteRecorder::calls[0].entries;
+    ASSERT_EQ(entries.size(), picture.table.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        testbmp::Rgb colour = testbmp::colourOf(picture, static_cast<std::uint32_t>(i));
+        EXPECT_EQ(RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue), colourRef(colour))
+            << i;
+        EXPECT_EQ(entries[i].peFlags, 0) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(OneFourAndEightBits, CorePictureDepths, ::testing::Values(1, 4, 8),
+                         [](const auto& test) { return std::to_string(test.param) + "Bits"; });
+
+TEST_F(PictureShown, CorePixelsStartAtThePixelOffsetAndEveryHeightIsBottomUp) {
+    Picture gapped = testbmp::patterned(9, 3, 4);
+    gapped.gap = 7;
+    Picture tall = testbmp::patterned(8, 40000, 1); // above the signed 16-bit range
+    for (const Picture* picture : {&gapped, &tall}) {
+        TempFile file(testbmp::coreFileOf(*picture));
+        Canvas canvas(picture->width, 3); // the picture's top rows
+        ASSERT_EQ(ShowBmpFile(canvas.dc, file.path.c_str()), 1);
+        expectPictureAt(canvas, *picture);
+    }
+}
+
+TEST_F(PictureRefused, CoreFileShortOfItsPixelsOrTableDrawsNothing) {
+    Bytes whole = testbmp::coreFileOf(testbmp::patterned(9, 9, 8));
+    for (std::size_t size : {whole.size() - 1, std::size_t{400}})
+        expectNothingDrawn(Bytes(whole.begin(), whole.begin() + size));
+}
+
+TEST_F(PictureRefused, FormsThatAreNotDrawnWriteTheTextOnlyForTheirDepth) {
+    Bytes coreTrueColour = testbmp::coreFileOf(testbmp::patterned(4, 4, 1));
+    testbmp::put16(coreTrueColour, 24, 24);
+    for (const Bytes& bytes : {testbmp::refusedForm(40, 30, 24, BI_JPEG),
+                               testbmp::refusedForm(40, 30, 0, BI_PNG), coreTrueColour}) {
+        TempFile file(bytes);
+        Canvas canvas(200, 40);
+        EXPECT_EQ(ShowBmpFile(canvas.dc, file.path.c_str()), 0);
+        EXPECT_GT(canvas.countOther(8, 8, 200, 40, kWhite), 0) << bytes.size();
+        EXPECT_EQ(canvas.countOther(0, 0, 200, 8, kWhite), 0) << bytes.size();
+    }
+    EXPECT_TRUE(boxes.calls.empty());
+    // 2, 16 or 256 colours in a form the platform does not draw either: OS/2 2.x headers of
+    // 16 to 39 bytes, OS/2 Huffman (1 bit, 3), JPEG behind an 8-bit header.
+    Picture shortHeader = testbmp::patterned(4, 4, 8);
+    shortHeader.infoSize = 16;
+    Picture huffman = testbmp::patterned(8, 4, 1);
+    huffman.infoSize = 64;
+    huffman.compression = 3;
+    Picture jpegIndexed = testbmp::patterned(4, 4, 8);
+    jpegIndexed.compression = BI_JPEG;
+    for (const Picture& picture : {shortHeader, huffman, jpegIndexed})
+        expectNothingDrawn(testbmp::fileOf(picture));
+}

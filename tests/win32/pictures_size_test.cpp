@@ -260,3 +260,29 @@ TEST_F(PictureWindow, PictureWhoseFullPathIsLongerThanOpenFileTakesIsSized) {
     DeleteFileA(longPath.c_str());
     expectCentredAt(33, 22);
 }
+
+TEST_F(PictureWindow, CorePictureIsSizedByItsSixteenBitSides) {
+    for (std::uint16_t bits : {1, 4, 8}) {
+        TempFile file(testbmp::coreFileOf(testbmp::patterned(70 + bits, 30 + bits, bits)));
+        FitWindowToMedia(window, file.path.c_str(), -1, -1);
+        expectCentredAt(70 + bits, 30 + bits);
+    }
+}
+
+TEST_F(PictureWindow, PictureRefusedForItsDepthOrCompressionOpensAtItsSizeIfItHasOne) {
+    Picture jpegIndexed = testbmp::patterned(90, 35, 8);
+    jpegIndexed.compression = BI_JPEG;
+    for (const Bytes& bytes :
+         {testbmp::refusedForm(0, 35, 24, BI_JPEG), testbmp::refusedForm(40000, 35, 24, BI_JPEG)}) {
+        TempFile file(bytes);
+        FitWindowToMedia(window, file.path.c_str(), -1, -1);
+        expectCentredAt(128, 128);
+    }
+    for (const Bytes& bytes :
+         {testbmp::refusedForm(90, 35, 24, BI_JPEG), testbmp::fileOf(jpegIndexed)}) {
+        TempFile file(bytes);
+        FitWindowToMedia(window, file.path.c_str(), -1, -1);
+        expectCentredAt(90, 35);
+    }
+    EXPECT_TRUE(boxes.calls.empty());
+}
