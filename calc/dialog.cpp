@@ -1,5 +1,6 @@
 #include "dialog.h"
 
+#include "clipboard.h"
 #include "display.h"
 #include "keypad.h"
 #include "onscreen.h"
@@ -51,6 +52,14 @@ void placeDialog(HWND dialog) {
     MoveWindow(dialog, startup.WinX, startup.WinY, width, height, TRUE);
 }
 
+// For the mouse and Alt+Space: Copy and Paste at the top of the system menu.
+void addClipboardCommands(HWND dialog) {
+    HMENU menu = GetSystemMenu(dialog, FALSE);
+    InsertMenuA(menu, 0, MF_BYPOSITION | MF_STRING, kCommandCopy, kCopyItem);
+    InsertMenuA(menu, 1, MF_BYPOSITION | MF_STRING, kCommandPaste, kPasteItem);
+    InsertMenuA(menu, 2, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+}
+
 INT_PTR onInitDialog(HWND dialog) {
     resetCalc(calc, startup);
     updateDisplayWindowText(GetDlgItem(dialog, kIdDisplay));
@@ -58,6 +67,7 @@ INT_PTR onInitDialog(HWND dialog) {
     CheckRadioButton(dialog, kIdDecimal, kIdHexa, kIdDecimal);
     enableRadixKeys(dialog);
     placeDialog(dialog);
+    addClipboardCommands(dialog);
     return TRUE;
 }
 
@@ -71,10 +81,7 @@ void endCalculator(HWND dialog) {
     EndDialog(dialog, 1);
 }
 
-INT_PTR onCommand(HWND dialog, int id) {
-    KeyEffects effects = pressKey(calc, startup, id);
-    if (!effects.handled)
-        return FALSE;
+void applyEffects(HWND dialog, const KeyEffects& effects) {
     if (effects.beep)
         keyBeep(MB_OK);
     if (effects.checkRadio != 0)
@@ -85,7 +92,27 @@ INT_PTR onCommand(HWND dialog, int id) {
         enableRadixKeys(dialog);
     if (effects.endDialog)
         endCalculator(dialog);
+}
+
+INT_PTR onCommand(HWND dialog, int id) {
+    KeyEffects effects = pressKey(calc, startup, id);
+    if (!effects.handled)
+        return FALSE;
+    applyEffects(dialog, effects);
     return TRUE;
+}
+
+INT_PTR onSysCommand(HWND dialog, UINT command) {
+    if (command == kCommandCopy) {
+        if (!copyShownNumber(dialog))
+            keyBeep(MB_OK);
+        return TRUE;
+    }
+    if (command == kCommandPaste) {
+        applyEffects(dialog, pasteClipboardNumber(dialog));
+        return TRUE;
+    }
+    return FALSE; // Move, Close and the rest: the default processing
 }
 
 } // namespace
@@ -96,6 +123,8 @@ INT_PTR CALLBACK calcDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return onInitDialog(dialog);
     case WM_COMMAND:
         return onCommand(dialog, LOWORD(wParam));
+    case WM_SYSCOMMAND:
+        return onSysCommand(dialog, static_cast<UINT>(wParam & 0xFFF0));
     case WM_DRAWITEM:
         paintDisplay(dialog, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;

@@ -4,7 +4,6 @@
 #include "keypad.h"
 #include "text.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -104,19 +103,15 @@ void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item) {
 }
 
 void updateDisplayWindowText(HWND display) {
-    std::array<char, kDisplayTextArea> text{};
-    displayText(calc, text.data(), text.size());
-    // Numbers hold no blanks: every blank of the field is padding, also the ones between the
-    // sign column and a right-aligned negative number.
-    char* end = text.data() + std::strlen(text.data());
-    *std::remove(text.data(), end, ' ') = '\0';
+    ShownNumber text;
+    shownNumber(calc, text);
     std::array<char, kDisplayTextArea> current{};
     GetWindowTextA(display, current.data(), static_cast<int>(current.size()));
-    if (std::strcmp(text.data(), current.data()) == 0)
+    if (std::strcmp(text, current.data()) == 0)
         return;
     // A static paints itself at once when its text is set: with redrawing off, the display
     // keeps its one paint per invalidation.
     SendMessageA(display, WM_SETREDRAW, FALSE, 0);
-    SetWindowTextA(display, text.data());
+    SetWindowTextA(display, text);
     SendMessageA(display, WM_SETREDRAW, TRUE, 0);
 }

@@ -3,6 +3,7 @@
 #include "numtext.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cstring>
 
 CalcState calc;
@@ -334,6 +335,14 @@ void displayText(const CalcState& state, char* text, std::size_t capacity) {
     trimBlanks(work);
     fitDisplayField(work, kDisplayWidth);
     copyText(text, capacity, work);
+}
+
+bool shownNumber(const CalcState& state, ShownNumber& text) {
+    displayText(state, text, sizeof text);
+    // Numbers hold no blanks: every blank of the field is padding, also the ones between the
+    // sign column and a right-aligned negative number.
+    *std::remove(text, text + std::strlen(text), ' ') = '\0';
+    return std::strcmp(text, kOverflowFieldText + std::strspn(kOverflowFieldText, " ")) != 0;
 }
 
 const char* memoryIndicator(const CalcState& state) {

@@ -1,6 +1,7 @@
 #pragma once
 // The keypad engine of the calculator: every key press as a change of CalcState, and what the
 // dialog must then do on the platform. Platform-free.
+#include "numtext.h"
 #include "resource.h"
 
 #include <cstddef>
@@ -88,6 +89,12 @@ bool keyEnabled(int id, bool hexMode);
 // The display field for the state (kDisplayWidth characters), into an area of `capacity`
 // bytes (at least kDisplayWidth + 1).
 void displayText(const CalcState& state, char* text, std::size_t capacity);
+
+// The display field without its padding blanks ("-12.5", "0F"): what the display carries as
+// its window text and what a copy takes. False when the display shows the overflow text, which
+// is no number (the text is then "-----------").
+using ShownNumber = char[kDisplayWidth + 1];
+bool shownNumber(const CalcState& state, ShownNumber& text);
 
 // The memory indicator text: "M" when Memory is not 0, else " ".
 const char* memoryIndicator(const CalcState& state);

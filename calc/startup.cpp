@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "clipboard_keys.h"
 #include "dialog.h"
 #include "drawkit.h"
 #include "keypad.h"
@@ -49,7 +50,9 @@ int runCalculator(HINSTANCE instance) {
     setDrawingKit(true);
     loadCalcValues();
     // Whatever becomes of the dialog, the values go back: as read when it could not be made.
+    setClipboardKeys(true);
     DialogBoxParamA(instance, RESOURCE_NAME(IDD_VEBOCALC), nullptr, calcDialogProc, 0);
+    setClipboardKeys(false);
     saveCalcValues();
     setDrawingKit(false);
     return 0;

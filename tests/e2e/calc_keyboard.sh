@@ -7,20 +7,6 @@ key='HKCU\Software\Tessaril\VeboCALC'
 shots=$build/screenshots
 mkdir -p "$shots"
 
-# Waits up to $1 seconds for the calculator's X window to have the keyboard focus.
-focus_calculator() {
-    local limit=$(($(date +%s) + $1)) window
-    while :; do
-        window=$(xdotool search --name '^VeboCALC$' 2>/dev/null | head -n 1 || true)
-        if [ -n "$window" ]; then
-            [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && return 0
-            xdotool windowfocus "$window" 2>/dev/null || true
-        fi
-        [ "$(date +%s)" -lt "$limit" ] || fail "the calculator never got the keyboard focus"
-        sleep 0.1
-    done
-}
-
 # The number of pure green pixels (the display's digits) in an image.
 green_pixels() { convert "$1" txt:- | grep -c '#00FF00' || true; }
 

@@ -15,8 +15,12 @@
 //   winctl run PROGRAM TEXT       starts PROGRAM as the shell does, with the command line
 //                                 "PROGRAM" TEXT exactly, in wide characters so that any file
 //                                 name passes whole; waits for it and exits with its exit code
+//   winctl clipboard set TEXT     puts TEXT on the clipboard as CF_TEXT
+//   winctl clipboard get          prints the clipboard's CF_TEXT; exit code 1 when it holds none
 // Exit code 0 on success, 1 on time-out or when there is no such window. Window titles are
 // printed in UTF-8.
+#include "clipboard_text.h"
+
 #include <windows.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
@@ -180,6 +184,18 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "close") == 0) {
         HWND window = FindWindowA(argv[2], argc > 3 ? argv[3] : nullptr);
         return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (std::strcmp(command, "clipboard") == 0) {
+        if (std::strcmp(argv[2], "get") == 0) {
+            std::string text;
+            if (!readClipboardText(text))
+                return 1;
+            std::printf("%s\n", text.c_str());
+            return 0;
+        }
+        if (std::strcmp(argv[2], "set") == 0 && argc > 3)
+            return putClipboardText(argv[3]) ? 0 : 1;
+        return 2;
     }
     if (std::strcmp(command, "run") == 0)
         return runAsShell();
