@@ -4,7 +4,7 @@
 # program), and fails on any other DLL.
 set -euo pipefail
 source "$(dirname "$0")/pe_imports.sh"
-allowed='^(KERNEL32|USER32|GDI32|ADVAPI32|WINMM|SHELL32|COMDLG32|msvcrt)\.dll$'
+allowed='^(KERNEL32|USER32|GDI32|ADVAPI32|WINMM|SHELL32|OLE32|OLEACC|OLEAUT32|COMDLG32|msvcrt)\.dll$'
 status=0
 for exe in "$@"; do
     [ -f "$exe" ] || { echo "FAIL: $exe missing"; status=1; continue; }
