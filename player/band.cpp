@@ -52,3 +52,35 @@ BandZone bandZoneAt(const BandLayout& layout, unsigned x, unsigned y) {
         return BandZone::kStop;
     return BandZone::kTrack;
 }
+
+BandRect bandZoneRect(const BandLayout& layout, BandZone zone) {
+    int clientRight = layout.windowWidth - layout.frameWidth;
+    int left = 0;
+    int right = 0;
+    switch (zone) {
+    case BandZone::kTrack:
+        right = trackRight(layout);
+        break;
+    case BandZone::kStop:
+        left = trackRight(layout);
+        right = playButtonLeft(layout);
+        break;
+    case BandZone::kPlayPause:
+        left = playButtonLeft(layout);
+        right = clientRight;
+        break;
+    case BandZone::kOutside:
+        break;
+    }
+    left = std::max(left, 0);
+    right = std::max(std::min(right, clientRight), left);
+    int top = bandTop(layout);
+    return BandRect{left, top, right, top + layout.bandHeight};
+}
+
+bool bandZoneUsable(const BandLayout& layout, BandZone zone) {
+    if (zone == BandZone::kTrack)
+        return trackSpan(layout) > 0;
+    BandRect rect = bandZoneRect(layout, zone);
+    return rect.right > rect.left;
+}

@@ -50,3 +50,20 @@ enum class BandZone {
 // The zone of a click at client (x, y). The left column of each button belongs to the zone on
 // its left.
 BandZone bandZoneAt(const BandLayout& layout, unsigned x, unsigned y);
+
+// A rectangle in client coordinates; its right column and bottom row lie just outside it.
+struct BandRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// Where the part of a zone is drawn (the track with its frame, a button face), cut to the
+// client area: empty (right not past left) when the window is too narrow to show any of it,
+// and always for kOutside.
+BandRect bandZoneRect(const BandLayout& layout, BandZone zone);
+
+// Whether the part can do what a click on it does: it shows, and the track is wide enough to
+// seek with.
+bool bandZoneUsable(const BandLayout& layout, BandZone zone);

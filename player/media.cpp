@@ -218,3 +218,12 @@ void SeekAndPlay(DWORD target) {
         send(MCI_PLAY, kPlaySoundFlags, media.audioPlay);
     lastPoll = {};
 }
+
+DWORD videoFrameRate() {
+    MCI_DGV_STATUS_PARMSA status = {};
+    status.dwCallback = notifyWindow();
+    status.dwItem = MCI_DGV_STATUS_FRAME_RATE;
+    if (send(MCI_STATUS, kFrameRateFlags, status) != 0)
+        return 0;
+    return static_cast<DWORD>(status.dwReturn);
+}

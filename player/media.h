@@ -52,3 +52,8 @@ void ResumeMedia();
 
 // Moves to the target position (device units) and plays on from there.
 void SeekAndPlay(DWORD target);
+
+// The video's own frame rate in frames per thousand seconds, as the device reports it, or 0
+// when it reports none. A query that changes nothing, asked only for a screen reader.
+DWORD videoFrameRate();
+constexpr DWORD kFrameRateFlags = MCI_STATUS_ITEM | MCI_WAIT | MCI_DGV_STATUS_NOMINAL; // 0x20102

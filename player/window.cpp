@@ -1,5 +1,6 @@
 #include "window.h"
 
+#include "accessible.h"
 #include "band_draw.h"
 #include "bmpview.h"
 #include "drawkit.h"
@@ -62,6 +63,7 @@ LRESULT onCreate(HWND window) {
         // Wine destroys a refused window without WM_DESTROY, so the kit goes here; where
         // WM_DESTROY does follow, deleting the emptied kit again does nothing.
         setDrawingKit(false);
+        endBandObject(window);
         return -1; // the window is not created and the player ends
     }
     tickSetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
@@ -90,6 +92,7 @@ void onTick(HWND window) {
     drawBand(dc, playerBandLayout(), player.session.mediaPosition, player.session.mediaLength,
              player.paused);
     ReleaseDC(window, dc);
+    announceBandChanges();
 }
 
 void seekTo(HWND window, unsigned x) {
@@ -112,12 +115,8 @@ void onClick(HWND window, LPARAM lParam) {
     unsigned y = HIWORD(lParam);
     switch (bandZoneAt(playerBandLayout(), x, y)) {
     case BandZone::kPlayPause:
-        player.paused = !player.paused;
-        if (player.paused)
-            PauseMedia();
-        else
-            ResumeMedia();
-        break; // the face changes at the next tick
+        togglePause();
+        break;
     case BandZone::kStop:
         SendMessageA(window, WM_CLOSE, 0, 0);
         break;
@@ -138,12 +137,22 @@ void onClose(HWND window) {
 }
 
 void onDestroy(HWND window) {
+    endBandObject(window);
     setDrawingKit(false);
     KillTimer(window, kTickTimer);
     PostQuitMessage(0);
 }
 
 } // namespace
+
+void togglePause() {
+    player.paused = !player.paused;
+    if (player.paused)
+        PauseMedia();
+    else
+        ResumeMedia();
+    // The face changes at the next tick.
+}
 
 UINT_PTR(WINAPI* tickSetTimer)(HWND, UINT_PTR, UINT, TIMERPROC) = SetTimer;
 
@@ -166,6 +175,8 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DESTROY:
         onDestroy(window);
         return 0;
+    case WM_GETOBJECT:
+        return answerGetObject(window, wParam, lParam);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

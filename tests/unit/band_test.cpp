@@ -143,3 +143,51 @@ TEST(BandClick, FarCoordinatesFallInTheRightmostZone) {
     EXPECT_EQ(bandZoneAt(kSoundWindow, 65535, 65535), BandZone::kPlayPause);
     EXPECT_EQ(bandZoneAt(kSoundWindow, 65535, 0), BandZone::kOutside);
 }
+
+namespace {
+
+::testing::AssertionResult isRect(const BandRect& rect, int left, int top, int right, int bottom) {
+    if (rect.left == left && rect.top == top && rect.right == right && rect.bottom == bottom)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << rect.left << ", " << rect.top << ", "
+                                         << rect.right << ", " << rect.bottom << ")";
+}
+
+} // namespace
+
+TEST(BandParts, StandardSoundWindowDrawsTrackStopAndPlayPauseSideBySide) {
+    EXPECT_TRUE(isRect(bandZoneRect(kSoundWindow, BandZone::kTrack), 0, 128, 88, 148));
+    EXPECT_TRUE(isRect(bandZoneRect(kSoundWindow, BandZone::kStop), 88, 128, 108, 148));
+    EXPECT_TRUE(isRect(bandZoneRect(kSoundWindow, BandZone::kPlayPause), 108, 128, 128, 148));
+    EXPECT_TRUE(bandZoneUsable(kSoundWindow, BandZone::kTrack));
+    EXPECT_TRUE(bandZoneUsable(kSoundWindow, BandZone::kStop));
+    EXPECT_TRUE(bandZoneUsable(kSoundWindow, BandZone::kPlayPause));
+}
+
+TEST(BandParts, OutsideIsNoPart) {
+    BandRect rect = bandZoneRect(kSoundWindow, BandZone::kOutside);
+    EXPECT_EQ(rect.right, rect.left);
+    EXPECT_FALSE(bandZoneUsable(kSoundWindow, BandZone::kOutside));
+}
+
+TEST(BandParts, BarWithoutAUsableTrackKeepsItsButtons) {
+    BandLayout layout = bar(42); // trackRight 2: a sliver of track that cannot seek
+    EXPECT_TRUE(isRect(bandZoneRect(layout, BandZone::kTrack), 0, 0, 2, 20));
+    EXPECT_FALSE(bandZoneUsable(layout, BandZone::kTrack));
+    EXPECT_TRUE(bandZoneUsable(layout, BandZone::kStop));
+    EXPECT_TRUE(bandZoneUsable(bar(43), BandZone::kTrack));
+}
+
+TEST(BandParts, NarrowBarCutsItsButtonsToTheWindow) {
+    BandLayout layout = bar(30); // STOP drawn from column -10, PLAY/PAUSE from 10
+    EXPECT_TRUE(isRect(bandZoneRect(layout, BandZone::kTrack), 0, 0, 0, 20));
+    EXPECT_TRUE(isRect(bandZoneRect(layout, BandZone::kStop), 0, 0, 10, 20));
+    EXPECT_TRUE(isRect(bandZoneRect(layout, BandZone::kPlayPause), 10, 0, 30, 20));
+    EXPECT_TRUE(bandZoneUsable(layout, BandZone::kStop));
+    layout = bar(15); // STOP lies wholly left of the window
+    EXPECT_TRUE(isRect(bandZoneRect(layout, BandZone::kStop), 0, 0, 0, 20));
+    EXPECT_FALSE(bandZoneUsable(layout, BandZone::kStop));
+    EXPECT_TRUE(isRect(bandZoneRect(layout, BandZone::kPlayPause), 0, 0, 15, 20));
+    EXPECT_TRUE(bandZoneUsable(layout, BandZone::kPlayPause));
+    EXPECT_FALSE(bandZoneUsable(bar(0), BandZone::kPlayPause));
+}

@@ -59,6 +59,11 @@ MCIERROR answerStatus(DWORD_PTR parameters) {
     case MCI_STATUS_MODE:
         status.dwReturn = mciScript.mode;
         break;
+    case MCI_DGV_STATUS_FRAME_RATE:
+        if (mciScript.frameRate == 0)
+            return MCIERR_UNRECOGNIZED_COMMAND;
+        status.dwReturn = mciScript.frameRate;
+        break;
     default:
         return MCIERR_UNSUPPORTED_FUNCTION;
     }

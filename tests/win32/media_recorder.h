@@ -43,6 +43,8 @@ struct MciScript {
     std::deque<DWORD> positions;
     DWORD position = 0;
     DWORD mode = MCI_MODE_PLAY;
+    // A video's frame rate in frames per thousand seconds; 0: the device reports none.
+    DWORD frameRate = 0;
     RECT source = {0, 0, 320, 240};
     // Requests that fail with the given code and write nothing into their record.
     std::map<UINT, MCIERROR> failures;
