@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # A program for a bare Windows may use only system DLLs, and only the functions its committed
-# list names (imports/<program>.txt): each function it imports, and each it may look up when
-# first needed (any text in the program that a system DLL exports under that name). Fails,
-# naming the function, when one appears or disappears; prints each program's size (the goal
-# is 64 KiB) and DLLs.
+# lists name: its import table (imports/<program>.txt) and the functions it may look up when
+# first needed (imports/<program>-looked-up.txt: any text in the program that a system DLL
+# exports under that name). Fails, naming the function, when one appears or disappears; prints
+# each program's size (the goal is 64 KiB) and DLLs.
 #   check_imports.sh EXE...     (IMPORT_LISTS=DIR reads the lists from DIR instead)
 set -euo pipefail
 here=$(dirname "$0")
@@ -14,9 +14,9 @@ trap 'rm -f "$exports"' EXIT
 system_exports >"$exports"
 [ -s "$exports" ] || { echo "FAIL: no Wine DLLs to read the system's export names from"; exit 1; }
 
-# The list's entries of one kind ("imported" or "looked-up"), one "dll function" a line.
+# A list's entries, one "dll function" a line, the DLL in lower case.
 pinned() {
-    awk -v how="$2" '$1 == how { print tolower($2), $3 }' "$1" | sort -u
+    awk '!/^#/ && NF >= 2 { print tolower($1), $2 }' "$1" | sort -u
 }
 
 status=0
@@ -28,8 +28,11 @@ fail() {
 for exe in "$@"; do
     [ -f "$exe" ] || { fail "$exe missing"; continue; }
     name=$(basename "$exe")
-    list=${IMPORT_LISTS:-$here/imports}/$(basename "$exe" .exe | tr '[:upper:]' '[:lower:]').txt
-    [ -f "$list" ] || { fail "$name has no list of functions ($list)"; continue; }
+    stem=${IMPORT_LISTS:-$here/imports}/$(basename "$exe" .exe | tr '[:upper:]' '[:lower:]')
+    list=$stem.txt
+    lookups=$stem-looked-up.txt
+    [ -f "$list" ] && [ -f "$lookups" ] ||
+        { fail "$name has no lists of functions ($list, $lookups)"; continue; }
     imports=$(static_imports "$exe")
     on_demand=$(on_demand_dlls "$exe")
     echo "$name: $(stat -c %s "$exe") bytes; imports:" $imports "; on demand:" $on_demand
@@ -45,25 +48,25 @@ for exe in "$@"; do
     looked_up=$(looked_up_functions "$exe" "$exports")
     while read -r dll function; do
         fail "$name imports $dll $function, which $(basename "$list") does not list"
-    done < <(comm -23 <(echo "$imported") <(pinned "$list" imported) | sed '/^$/d')
+    done < <(comm -23 <(echo "$imported") <(pinned "$list") | sed '/^$/d')
     while read -r dll function; do
         fail "$name does not import $dll $function, which $(basename "$list") lists as imported"
-    done < <(comm -13 <(echo "$imported") <(pinned "$list" imported) | sed '/^$/d')
+    done < <(comm -13 <(echo "$imported") <(pinned "$list") | sed '/^$/d')
     # A name several DLLs export matches the one the list gives it.
     while read -r dll function; do
         grep -qx "$dll $function" <<<"$looked_up" ||
-            fail "$name does not name $dll $function, which $(basename "$list") lists as looked up"
-    done < <(pinned "$list" looked-up)
+            fail "$name does not name $dll $function, which $(basename "$lookups") lists"
+    done < <(pinned "$lookups")
     while read -r function; do
-        pinned "$list" looked-up | awk -v f="$function" '$2 == f { found = 1 } END { exit !found }' &&
+        pinned "$lookups" | awk -v f="$function" '$2 == f { found = 1 } END { exit !found }' &&
             continue
         dlls=$(grep " $function\$" <<<"$looked_up" | cut -d' ' -f1 | paste -sd/)
         fail "$name names $dlls $function, a function it may look up at run time," \
-            "which $(basename "$list") does not list"
+            "which $(basename "$lookups") does not list"
     done < <(echo "$looked_up" | awk 'NF { print $2 }' | sort -u)
     while read -r function; do
-        fail "$(basename "$list") lists $function as imported and as looked up"
-    done < <(comm -12 <(pinned "$list" imported | awk '{ print $2 }' | sort -u) \
-                      <(pinned "$list" looked-up | awk '{ print $2 }' | sort -u))
+        fail "$function is listed both in $(basename "$list") and in $(basename "$lookups")"
+    done < <(comm -12 <(pinned "$list" | awk '{ print $2 }' | sort -u) \
+                      <(pinned "$lookups" | awk '{ print $2 }' | sort -u))
 done
 exit $status
