@@ -61,6 +61,15 @@ class CalcStartup : public ::testing::Test {
         GetWindowRect(dialog, &r);
         return r;
     }
+    // One run that only looks where the dialog opened.
+    RECT openedPlace() {
+        RECT place = {};
+        run([&](HWND d) {
+            place = frame(d);
+            end(d);
+        });
+        return place;
+    }
 
     RegistrySandbox sandbox;
 };
@@ -91,11 +100,7 @@ TEST_F(CalcStartup, FirstRunWithoutTheKeyPlacesAt100AndStoresAllFourValues) {
 TEST_F(CalcStartup, StoredPlacesAreTruncatedTowardZero) {
     registryWriteText(kCalcKey, "Cd", "250.9");
     registryWriteText(kCalcKey, "Ld", "-30.7");
-    RECT place = {};
-    run([&](HWND d) {
-        place = frame(d);
-        end(d);
-    });
+    RECT place = openedPlace();
     EXPECT_EQ(place.left, 250);
     EXPECT_EQ(place.top, -30);
     EXPECT_EQ(stored("Cd"), "250");
@@ -105,11 +110,7 @@ TEST_F(CalcStartup, StoredPlacesAreTruncatedTowardZero) {
 TEST_F(CalcStartup, NegativePlaceIsRestoredAndStoredAgain) {
     registryWriteText(kCalcKey, "Cd", "-30");
     registryWriteText(kCalcKey, "Ld", "20");
-    RECT place = {};
-    run([&](HWND d) {
-        place = frame(d);
-        end(d);
-    });
+    RECT place = openedPlace();
     EXPECT_EQ(place.left, -30);
     EXPECT_EQ(place.top, 20);
     EXPECT_EQ(stored("Cd"), "-30");
@@ -118,11 +119,7 @@ TEST_F(CalcStartup, NegativePlaceIsRestoredAndStoredAgain) {
 TEST_F(CalcStartup, PlaceWhollyOffTheScreenOpensAtTheFirstRunPlace) {
     registryWriteText(kCalcKey, "Cd", "-5000");
     registryWriteText(kCalcKey, "Ld", "-5000");
-    RECT place = {};
-    run([&](HWND d) {
-        place = frame(d);
-        end(d);
-    });
+    RECT place = openedPlace();
     EXPECT_EQ(place.left, 100);
     EXPECT_EQ(place.top, 100);
     EXPECT_EQ(stored("Cd"), "100");
@@ -130,14 +127,10 @@ TEST_F(CalcStartup, PlaceWhollyOffTheScreenOpensAtTheFirstRunPlace) {
 }
 
 TEST_F(CalcStartup, PlaceOnAMonitorLeftOfThePrimaryOneIsKept) {
-    TwoMonitors monitors;
+    MonitorLookupScope monitors(twoMonitors);
     registryWriteText(kCalcKey, "Cd", "-1000");
     registryWriteText(kCalcKey, "Ld", "-150");
-    RECT place = {};
-    run([&](HWND d) {
-        place = frame(d);
-        end(d);
-    });
+    RECT place = openedPlace();
     EXPECT_EQ(place.left, -1000);
     EXPECT_EQ(place.top, -150);
 }
@@ -145,22 +138,15 @@ TEST_F(CalcStartup, PlaceOnAMonitorLeftOfThePrimaryOneIsKept) {
 // Without the system's monitor lookup (Windows 95, NT 4.0) the primary screen is the only
 // monitor: what shares a pixel with it is kept, the rest opens at the first run's place.
 TEST_F(CalcStartup, WithoutMonitorLookupOnlyThePrimaryScreenCounts) {
-    NoMonitorLookup singleScreen;
+    MonitorLookupScope singleScreen(nullptr);
     registryWriteText(kCalcKey, "Cd", "-30");
     registryWriteText(kCalcKey, "Ld", "20");
-    RECT place = {};
-    run([&](HWND d) {
-        place = frame(d);
-        end(d);
-    });
+    RECT place = openedPlace();
     EXPECT_EQ(place.left, -30);
     EXPECT_EQ(place.top, 20);
     registryWriteText(kCalcKey, "Cd", "-1000"); // on the left monitor, where there is one
     registryWriteText(kCalcKey, "Ld", "-150");
-    run([&](HWND d) {
-        place = frame(d);
-        end(d);
-    });
+    place = openedPlace();
     EXPECT_EQ(place.left, 100);
     EXPECT_EQ(place.top, 100);
     EXPECT_EQ(stored("Cd"), "100");
@@ -169,11 +155,7 @@ TEST_F(CalcStartup, WithoutMonitorLookupOnlyThePrimaryScreenCounts) {
 TEST_F(CalcStartup, PlaceBeyondTheScreenIsStoredAsCorrected) {
     registryWriteText(kCalcKey, "Cd", "5000");
     registryWriteText(kCalcKey, "Ld", "4000");
-    RECT place = {};
-    run([&](HWND d) {
-        place = frame(d);
-        end(d);
-    });
+    RECT place = openedPlace();
     EXPECT_EQ(place.right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(place.bottom, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_EQ(stored("Cd"), std::to_string(place.left));

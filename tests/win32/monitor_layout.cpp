@@ -1,7 +1,5 @@
 #include "monitor_layout.h"
 
-namespace {
-
 HMONITOR WINAPI twoMonitors(LPCRECT place, DWORD) {
     RECT common;
     if (IntersectRect(&common, place, &kPrimaryMonitor))
@@ -11,20 +9,10 @@ HMONITOR WINAPI twoMonitors(LPCRECT place, DWORD) {
     return nullptr;
 }
 
-} // namespace
-
-TwoMonitors::TwoMonitors() : saved(monitorFromRect) {
-    monitorFromRect = twoMonitors;
+MonitorLookupScope::MonitorLookupScope(MonitorLookup lookup) : saved(monitorFromRect) {
+    monitorFromRect = lookup;
 }
 
-TwoMonitors::~TwoMonitors() {
-    monitorFromRect = saved;
-}
-
-NoMonitorLookup::NoMonitorLookup() : saved(monitorFromRect) {
-    monitorFromRect = nullptr;
-}
-
-NoMonitorLookup::~NoMonitorLookup() {
+MonitorLookupScope::~MonitorLookupScope() {
     monitorFromRect = saved;
 }

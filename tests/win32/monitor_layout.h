@@ -11,22 +11,16 @@ constexpr RECT kPrimaryMonitor = {0, 0, 1024, 768};
 // one edge are negative.
 constexpr RECT kLeftMonitor = {-1280, -200, 0, 824};
 
-// While one lives, the programs see both monitors.
-struct TwoMonitors {
-    TwoMonitors();
-    ~TwoMonitors();
-    TwoMonitors(const TwoMonitors&) = delete;
-    TwoMonitors& operator=(const TwoMonitors&) = delete;
+// The desktop of kPrimaryMonitor and kLeftMonitor, as a monitor lookup.
+HMONITOR WINAPI twoMonitors(LPCRECT place, DWORD flags);
 
-    MonitorLookup saved;
-};
-
-// While one lives, the system has no monitor lookup, as Windows 95 and NT 4.0.
-struct NoMonitorLookup {
-    NoMonitorLookup();
-    ~NoMonitorLookup();
-    NoMonitorLookup(const NoMonitorLookup&) = delete;
-    NoMonitorLookup& operator=(const NoMonitorLookup&) = delete;
+// While one lives, the programs find monitors through `lookup`: twoMonitors, or none at all
+// (nullptr: no monitor lookup, as on Windows 95 and NT 4.0).
+struct MonitorLookupScope {
+    explicit MonitorLookupScope(MonitorLookup lookup);
+    ~MonitorLookupScope();
+    MonitorLookupScope(const MonitorLookupScope&) = delete;
+    MonitorLookupScope& operator=(const MonitorLookupScope&) = delete;
 
     MonitorLookup saved;
 };

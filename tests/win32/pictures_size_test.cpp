@@ -220,7 +220,7 @@ TEST_F(PictureWindow, SavedPlaceWhollyOffTheScreenIsCentredInstead) {
 }
 
 TEST_F(PictureWindow, MonitorLeftOfThePrimaryOneCountsAsOnScreen) {
-    TwoMonitors monitors;
+    MonitorLookupScope monitors(twoMonitors);
     TempFile file(testbmp::fileOf(testbmp::patterned(50, 40, 4)));
     FitWindowToMedia(window, file.path.c_str(), -1000, -150);
     EXPECT_EQ(place().left, -1000);

@@ -82,7 +82,7 @@ TEST_F(WindowPlace, SavedPlaceWhollyOffTheScreenIsCentredAndLeftStored) {
 // Without the system's monitor lookup (Windows 95, NT 4.0) the primary screen is the only
 // monitor: a place sharing one pixel with it is kept, any other is centred for the run.
 TEST_F(WindowPlace, WithoutMonitorLookupOnlyThePrimaryScreenCounts) {
-    NoMonitorLookup singleScreen;
+    MonitorLookupScope singleScreen(nullptr);
     struct Case {
         const char* left;
         const char* top;
