@@ -342,6 +342,15 @@ TEST(BmpWindowSize, PictureRefusedForItsDepthOrCompressionIsSizedByItsHeaderAlon
     }
 }
 
+TEST(BmpWindowSize, RefusedDepthWhoseFileEndsWithItsHeaderIsSizedByIt) {
+    Picture bare; // no table, no pixels: the file is its headers alone
+    bare.width = 30;
+    bare.height = 20;
+    bare.bitsPerPixel = 24;
+    for (const Bytes& file : {testbmp::fileOf(bare), testbmp::coreFileOf(bare)})
+        EXPECT_EQ(windowSizeOf(file), Size(30, 20)) << file.size() << " bytes";
+}
+
 TEST(BmpWindowSize, HeaderWithoutAUsableSizeOrOutsideTheFileGivesNone) {
     const std::pair<std::int32_t, std::int32_t> sides[] = {
         {0, 20}, {-30, 20}, {30, 0}, {32768, 20}, {30, -32768}, {30, INT32_MIN}, {INT32_MAX, 1}};
