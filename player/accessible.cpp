@@ -21,7 +21,6 @@ constexpr char kOleacc[] = "oleacc.dll";
 // and NT 4.0 have it only with Active Accessibility installed.
 decltype(&CoInitialize) coInitialize = nullptr;
 decltype(&LresultFromObject) lresultFromObject = nullptr;
-decltype(&CreateStdAccessibleObject) createStandardObject = nullptr;
 decltype(&SysAllocString) sysAllocString = nullptr;
 decltype(&NotifyWinEvent) notifyWinEvent = nullptr;
 
@@ -411,11 +410,9 @@ void joinApartment() {
 
 BandObject* newBandObject(HWND window) {
     joinApartment();
-    auto makeStandard = onFirstUse(createStandardObject, kOleacc, "CreateStdAccessibleObject");
     IAccessible* standard = nullptr;
-    if (makeStandard == nullptr ||
-        makeStandard(window, OBJID_CLIENT, __uuidof(IAccessible),
-                     reinterpret_cast<void**>(&standard)) != S_OK ||
+    if (makeSystemClientObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&standard)) != S_OK ||
         standard == nullptr)
         return nullptr;
     void* memory = std::malloc(sizeof(BandObject));
@@ -426,7 +423,17 @@ BandObject* newBandObject(HWND window) {
     return new (memory) BandObject(window, standard);
 }
 
+HRESULT STDAPICALLTYPE makeSystemClientObjectOnDemand(HWND window, LONG object, REFIID iid,
+                                                      void** made) {
+    static decltype(&CreateStdAccessibleObject) make = nullptr;
+    return onFirstUse(make, kOleacc, "CreateStdAccessibleObject") != nullptr
+               ? make(window, object, iid, made)
+               : E_FAIL;
+}
+
 } // namespace
+
+decltype(makeSystemClientObject) makeSystemClientObject = makeSystemClientObjectOnDemand;
 
 LRESULT answerGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
     // The object id is 32 bits: a 64-bit lParam may carry it with or without its sign.

@@ -9,6 +9,12 @@ constexpr LONG kPlayPauseChild = 1;
 constexpr LONG kStopChild = 2;
 constexpr LONG kTrackChild = 3;
 
+// Makes the system's own client object of a window, on which the band's object stands for the
+// client area itself: oleacc's CreateStdAccessibleObject, looked up on first use. A seam, so
+// that a test can hold the object and count what the band's object keeps of it.
+extern HRESULT(STDAPICALLTYPE* makeSystemClientObject)(HWND window, LONG object, REFIID iid,
+                                                       void** made);
+
 // WM_GETOBJECT: the band's object for OBJID_CLIENT of a sound or video window; everything
 // else (other objects, a picture window, whose standard client object bears the file's name
 // as the window does) goes to the default procedure.

@@ -68,6 +68,19 @@ struct ClientObject {
         return RECT{left, top, left + width, top + height};
     }
     HRESULT press(LONG id) const { return object->accDoDefaultAction(childId(id)); }
+    std::string action(LONG id) const {
+        BSTR text = nullptr;
+        object->get_accDefaultAction(childId(id), &text);
+        return taken(text);
+    }
+    // The part at a point of the client area; CHILDID_SELF where there is none.
+    LONG childAt(HWND window, int x, int y) const {
+        POINT point = {x, y};
+        ClientToScreen(window, &point);
+        VARIANT found = {};
+        object->accHitTest(point.x, point.y, &found);
+        return found.vt == VT_I4 ? found.lVal : CHILDID_SELF;
+    }
 };
 
 // Client columns left to right and rows top to bottom of the window, on the screen.
@@ -108,6 +121,17 @@ struct EventListener {
     }
 };
 
+// The system's client object of the band's object, with a reference of the test's own.
+IAccessible* heldSystemObject = nullptr;
+
+HRESULT STDAPICALLTYPE makeHeldSystemObject(HWND window, LONG object, REFIID iid, void** made) {
+    HRESULT result = CreateStdAccessibleObject(window, object, iid, made);
+    heldSystemObject = result == S_OK ? static_cast<IAccessible*>(*made) : nullptr;
+    if (heldSystemObject != nullptr)
+        heldSystemObject->AddRef();
+    return result;
+}
+
 } // namespace
 
 TEST_F(WindowAccess, SoundWindowHasPlayPauseStopAndTrackInThatOrder) {
@@ -130,6 +154,12 @@ TEST_F(WindowAccess, SoundWindowHasPlayPauseStopAndTrackInThatOrder) {
     VARIANT next = {};
     EXPECT_EQ(band->accNavigate(NAVDIR_NEXT, childId(kPlayPauseChild), &next), S_OK);
     EXPECT_EQ(next.lVal, kStopChild);
+    for (auto [direction, child] : {std::pair{NAVDIR_FIRSTCHILD, kPlayPauseChild},
+                                    std::pair{NAVDIR_LASTCHILD, kTrackChild}}) {
+        VARIANT end = {};
+        EXPECT_EQ(band->accNavigate(direction, childId(CHILDID_SELF), &end), S_OK);
+        EXPECT_EQ(end.lVal, child) << direction;
+    }
 }
 
 TEST_F(WindowAccess, PlayPauseActionPausesAndRenamesTheButton) {
@@ -158,6 +188,23 @@ TEST_F(WindowAccess, StopActionClosesTheWindowAsAClickDoes) {
     EXPECT_EQ(since(first),
               (Lines{"STATUS 0x102 dev 7 item 2", "STOP 0x2 dev 7", "CLOSE 0x2 dev 7"}));
     EXPECT_EQ(stored("Cd1"), "445");
+}
+
+TEST_F(WindowAccess, ButtonsArePressedAndTheTrackIsNot) {
+    ASSERT_NE(open("C:\\song.wav"), nullptr);
+    ClientObject band(window);
+    const std::pair<LONG, const char*> actions[] = {
+        {kPlayPauseChild, "Press"}, {kStopChild, "Press"}, {kTrackChild, "(none)"}};
+    for (auto [id, action] : actions)
+        EXPECT_EQ(band.action(id), action) << id;
+    std::size_t first = mciRequests.size();
+    EXPECT_EQ(band.press(kTrackChild), DISP_E_MEMBERNOTFOUND);
+    MSG message;
+    while (PeekMessageA(&message, window, WM_CLOSE, WM_CLOSE, PM_REMOVE))
+        DispatchMessageA(&message);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(player.paused, 0);
+    EXPECT_TRUE(since(first).empty());
 }
 
 TEST_F(WindowAccess, TrackValueIsThePositionOfTheLastPollInSeconds) {
@@ -201,10 +248,13 @@ TEST_F(WindowAccess, PartsLieWhereTheBandDrawsThem) {
     EXPECT_EQ(text(band.location(kStopChild)), text(onScreen(window, 88, 128, 108, 148)));
     EXPECT_EQ(text(band.location(kPlayPauseChild)), text(onScreen(window, 108, 128, 128, 148)));
     EXPECT_EQ(text(band.location(CHILDID_SELF)), text(onScreen(window, 0, 0, 128, 148)));
-    RECT stopCorner = onScreen(window, 88, 147, 88, 147);
-    VARIANT found = {};
-    EXPECT_EQ(band->accHitTest(stopCorner.left, stopCorner.top, &found), S_OK);
-    EXPECT_EQ(found.lVal, kStopChild);
+    // Each part ends before the column where the next begins: the client area's last column is
+    // PLAY/PAUSE's last.
+    const std::pair<int, LONG> columns[] = {{87, kTrackChild},      {88, kStopChild},
+                                            {107, kStopChild},      {108, kPlayPauseChild},
+                                            {127, kPlayPauseChild}, {128, CHILDID_SELF}};
+    for (auto [x, child] : columns)
+        EXPECT_EQ(band.childAt(window, x, 147), child) << x;
     EXPECT_EQ(band.state(kStopChild), 0);
     EXPECT_EQ(band.state(kTrackChild), STATE_SYSTEM_READONLY);
 }
@@ -226,8 +276,12 @@ TEST_F(WindowAccess, PartsTheBarIsTooNarrowForAreUnavailable) {
 
 TEST_F(WindowAccess, CallsAfterTheWindowIsGoneFailAndTouchNothing) {
     ASSERT_NE(open("C:\\song.wav"), nullptr);
+    auto makeReal = makeSystemClientObject;
+    makeSystemClientObject = makeHeldSystemObject;
     ClientObject band(window);
+    makeSystemClientObject = makeReal;
     ASSERT_EQ(band.result, S_OK);
+    ASSERT_NE(heldSystemObject, nullptr);
     ASSERT_TRUE(DestroyWindow(window));
     std::size_t first = mciRequests.size();
     BSTR text = reinterpret_cast<BSTR>(1);
@@ -252,6 +306,8 @@ TEST_F(WindowAccess, CallsAfterTheWindowIsGoneFailAndTouchNothing) {
     EXPECT_EQ(band->Release(), 1u);
     EXPECT_EQ(band.object->Release(), 0u);
     band.object = nullptr;
+    // And the object gave up the system's client object it stood on: the test's is the last.
+    EXPECT_EQ(heldSystemObject->Release(), 0u);
 }
 
 TEST_F(WindowAccess, OnlyTheClientObjectIsTheWindowsOwn) {
