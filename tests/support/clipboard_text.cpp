@@ -32,7 +32,7 @@ DWORD WINAPI hold(void* parameter) {
 
 } // namespace
 
-bool putClipboardBlock(const void* data, std::size_t size) {
+bool putClipboardBlock(const void* data, std::size_t size, UINT format) {
     HGLOBAL block = size > 0 ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr;
     if (block != nullptr) {
         std::memcpy(GlobalLock(block), data, size);
@@ -40,7 +40,7 @@ bool putClipboardBlock(const void* data, std::size_t size) {
     }
     bool set = false;
     if (OpenClipboard(owner())) {
-        set = EmptyClipboard() && (block == nullptr || SetClipboardData(CF_TEXT, block));
+        set = EmptyClipboard() && (block == nullptr || SetClipboardData(format, block));
         CloseClipboard();
     }
     if (!set && block != nullptr)

@@ -7,9 +7,9 @@
 #include <cstddef>
 #include <string>
 
-// Puts `size` bytes on the clipboard as CF_TEXT (a text with its terminator, or any block);
-// with no bytes, leaves the clipboard empty.
-bool putClipboardBlock(const void* data, std::size_t size);
+// Puts `size` bytes on the clipboard as CF_TEXT or another format (a text with its terminator,
+// or any block); with no bytes, leaves the clipboard empty.
+bool putClipboardBlock(const void* data, std::size_t size, UINT format = CF_TEXT);
 inline bool putClipboardText(const std::string& text) {
     return putClipboardBlock(text.c_str(), text.size() + 1);
 }

@@ -8,6 +8,31 @@
 
 namespace {
 
+// The clipboard's CF_TEXT block as any program finds it: its lock count, and its text in
+// CF_UNICODETEXT, which the system makes from it unless a program left one of its own.
+UINT clipboardTextLocks() {
+    UINT locks = 99;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_TEXT))
+            locks = GlobalFlags(data) & GMEM_LOCKCOUNT;
+        CloseClipboard();
+    }
+    return locks;
+}
+
+std::wstring clipboardWideText() {
+    std::wstring text = L"(no text)";
+    if (OpenClipboard(nullptr)) {
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        if (auto wide = static_cast<const wchar_t*>(data ? GlobalLock(data) : nullptr)) {
+            text = wide;
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
 class CalcClipboard : public CalcDialog {
   protected:
     void SetUp() override {
@@ -32,10 +57,12 @@ class CalcClipboard : public CalcDialog {
 } // namespace
 
 TEST_F(CalcClipboard, CopyTakesTheNumberAsShown) {
-    ASSERT_TRUE(putClipboardText("old text"));
+    ASSERT_TRUE(putClipboardBlock(L"old text", sizeof L"old text", CF_UNICODETEXT));
     type("12+3=");
     copy();
     EXPECT_EQ(clipboardText(), "15");
+    EXPECT_EQ(clipboardWideText(), L"15"); // the other program's text is gone
+    EXPECT_EQ(GetClipboardOwner(), dialog);
     press(kIdHexa);
     copy();
     EXPECT_EQ(clipboardText(), "0F");
@@ -61,6 +88,7 @@ TEST_F(CalcClipboard, PasteTypesTheNumberAndRedrawsTheDisplay) {
     paste();
     EXPECT_TRUE(displayInvalid());
     EXPECT_EQ(shown(), "3.25");
+    EXPECT_EQ(clipboardTextLocks(), 0u);
     type("+1=");
     EXPECT_EQ(shown(), "4.25");
     press(kIdHexa);
