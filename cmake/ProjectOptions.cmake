@@ -4,7 +4,7 @@
 function(vebo_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow)
     if(VEBO_WIN32)
-        # Exact C99 printf from MinGW instead of the inexact classic msvcrt one.
+        # Exact C99 printf from MinGW instead of the inexact one of the C runtime DLL.
         target_compile_definitions(${target} PRIVATE __USE_MINGW_ANSI_STDIO=1 NOMINMAX)
     endif()
 endfunction()
