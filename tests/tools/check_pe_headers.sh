@@ -1,27 +1,19 @@
 #!/usr/bin/env bash
-# Windows from Vista on can load each program at a random address: it keeps its relocations
-# and is marked DYNAMIC_BASE, and its data never runs (NX_COMPAT, and no section both writable
-# and executable). Fails naming the program and what it lacks.
+# Windows from Vista on can load each program at a random address (relocations, DYNAMIC_BASE)
+# and never runs its data (NX_COMPAT, no section both writable and executable: objdump calls
+# a section CODE when it may run, READONLY when it may not be written). Fails naming the fault.
 #   check_pe_headers.sh EXE...
-set -euo pipefail
 status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
 for exe in "$@"; do
-    name=$(basename "$exe")
-    headers=$(objdump -p "$exe")
-    for flag in DYNAMIC_BASE NX_COMPAT; do
-        grep -Eq "^[[:space:]]+$flag\$" <<<"$headers" || fail "$name is not marked $flag"
-    done
-    relocations=$(awk '$1 == "Entry" && $2 == "5" { print $4 }' <<<"$headers")
-    [ $((16#${relocations:-0})) -gt 0 ] || fail "$name has no relocations"
-    # objdump marks a section CODE when it may run and READONLY when it may not be written.
-    while read -r section; do
-        fail "$name has section $section writable and executable"
-    done < <(objdump -h "$exe" | awk '$1 ~ /^[0-9]+$/ { section = $2; next }
-        /CODE/ && !/READONLY/ { print section }')
+    faults=$(objdump -p "$exe" | awk '/^\t+DYNAMIC_BASE$/ { d = 1 } /^\t+NX_COMPAT$/ { n = 1 }
+        $1 == "Entry" && $2 == 5 && $4 ~ /[1-9a-f]/ { r = 1 }
+        END { if (!d) print "no DYNAMIC_BASE"; if (!n) print "no NX_COMPAT"
+              if (!r) print "no relocations" }'
+        objdump -h "$exe" | awk '$1 ~ /^[0-9]+$/ { s = $2 }
+        /CODE/ && !/READONLY/ { print s " writable and executable" }')
+    [ -z "$faults" ] && continue
+    echo "FAIL: $(basename "$exe"): $(paste -sd, <<<"$faults" | sed 's/,/, /g')"
+    status=1
 done
 [ $status -eq 0 ] && echo "$*: relocations, DYNAMIC_BASE, NX_COMPAT, no writable code"
 exit $status
