@@ -42,8 +42,8 @@ else()
 endif()
 
 if(VEBO_RELEASE)
-    # The C runtime that every 32-bit Windows has in its system folder, from NT 3.1 and 95 on,
-    # is crtdll.dll; msvcrt.dll came with Visual C++ 4.2 in 1996. GCC picks the runtime in its
+    # The C runtime that every 32-bit Windows has in its system folder, from Windows 95 and NT
+    # on, is crtdll.dll; msvcrt.dll came with Visual C++ 4.2 in 1996. GCC picks the runtime in its
     # libgcc spec (this GCC has no -mcrtdll): the programs link with that same spec, mingw-w64's
     # crtdll import library in place of its msvcrt one, and mingw-w64's own start-up code.
     # The win64 test build keeps msvcrt.dll (no 64-bit Windows has crtdll.dll). The difference
