@@ -14,13 +14,17 @@ set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Vebo)
 set(CPACK_PACKAGE_VENDOR Tessaril)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-# The release is the 32-bit build. The 64-bit one is packaged too, with a 64-bit installer, only
-# so that the installer is tested where no 32-bit program runs.
+# The release is the 32-bit build, with an ANSI installer: NSIS's Unicode installers do not run
+# on Windows 95, 98 and ME. The 64-bit one is packaged too, with a 64-bit installer, only so that
+# the installer is tested where no 32-bit program runs. The target is set ahead of CPack's whole
+# script (makensis -X), before any text of it is stored in the installer; the blank is escaped
+# because CPack splits its command line at blanks.
 if(VEBO_RELEASE)
     set(CPACK_PACKAGE_FILE_NAME Vebo-${PROJECT_VERSION}-win32)
+    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget\\ x86-ansi")
 else()
     set(CPACK_PACKAGE_FILE_NAME Vebo-${PROJECT_VERSION}-win64)
-    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS -DVEBO_NSIS_TARGET=amd64-unicode)
+    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget\\ amd64-unicode")
 endif()
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tessaril\\Vebo")

@@ -4,7 +4,7 @@
 function(vebo_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow)
     if(VEBO_WIN32)
-        # Exact C99 printf from MinGW instead of the inexact classic msvcrt one.
+        # Exact C99 printf from MinGW instead of the inexact one of the C runtime DLL.
         target_compile_definitions(${target} PRIVATE __USE_MINGW_ANSI_STDIO=1 NOMINMAX)
     endif()
 endfunction()
@@ -41,12 +41,36 @@ else()
     endif()
 endif()
 
-# A Windows GUI program: no console, stripped, small.
+if(VEBO_RELEASE)
+    # The C runtime that every 32-bit Windows has in its system folder, from Windows 95 and NT
+    # on, is crtdll.dll; msvcrt.dll came with Visual C++ 4.2 in 1996. GCC picks the runtime in its
+    # libgcc spec (this GCC has no -mcrtdll): the programs link with that same spec, mingw-w64's
+    # crtdll import library in place of its msvcrt one, and mingw-w64's own start-up code.
+    # The win64 test build keeps msvcrt.dll (no 64-bit Windows has crtdll.dll). The difference
+    # is the DLL's name alone for the C functions (memcpy, malloc, strlen, vfprintf and the
+    # like), and the start-up code reads the command line and file modes under crtdll's names
+    # (__GetMainArgs, _acmdln_dll, _fmode_dll, _commode_dll, __mb_cur_max_dll).
+    execute_process(COMMAND ${CMAKE_C_COMPILER} -dumpspecs OUTPUT_VARIABLE specs
+                    RESULT_VARIABLE failed)
+    string(REGEX MATCH "\\*libgcc:\n[^\n]*\n" libgcc "${specs}")
+    string(REPLACE " -lmsvcrt " " -lcrtdll " crtdll_libgcc "${libgcc}")
+    if(failed OR crtdll_libgcc STREQUAL libgcc)
+        message(FATAL_ERROR "${CMAKE_C_COMPILER} links no -lmsvcrt to replace with -lcrtdll")
+    endif()
+    set(VEBO_CRTDLL_SPECS ${CMAKE_BINARY_DIR}/crtdll.specs)
+    file(WRITE ${VEBO_CRTDLL_SPECS} "${crtdll_libgcc}")
+endif()
+
+# A Windows GUI program: no console, stripped, small. Its relocations let Windows load it at a
+# random address (DYNAMIC_BASE, from Vista on) and its data is never run (NX_COMPAT); Windows
+# 95 and NT 4.0 ignore both marks and load it at its preferred base.
 function(vebo_gui_program target)
     vebo_program_code(${target})
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
-    # An .exe always loads at its preferred base: it needs no relocations.
-    target_link_options(${target} PRIVATE -s -Wl,--disable-reloc-section)
+    target_link_options(${target} PRIVATE -s -Wl,--dynamicbase -Wl,--nxcompat)
+    if(VEBO_RELEASE)
+        target_link_options(${target} PRIVATE -specs=${VEBO_CRTDLL_SPECS})
+    endif()
 endfunction()
 
 # A program's version resource and application manifest, from the project's version.

@@ -1,10 +1,6 @@
 ; What the installer and uninstaller do beyond CPack's own script, which includes this file
 ; near its top (see Packaging.cmake): the file associations box, unticked, and the question
 ; about the user's settings when uninstalling.
-!ifdef VEBO_NSIS_TARGET
-  ; The 64-bit test build's installer (Packaging.cmake) is a 64-bit program too.
-  Target ${VEBO_NSIS_TARGET}
-!endif
 !include LogicLib.nsh
 
 ; The installer holds no file times: the files CPack writes as it makes the installer would

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Both real programs on every Windows they admit, as Wine reports it (winecfg -v, in the build
 # tree's prefix only, set back when the test ends, failed or not): under win31 (Win32s) each
-# ends at once with exit code 0 and no window; under each Windows from 95 and NT 4.0 to 10 a
+# ends at once with exit code 0 and no window; under each Windows from 95 and NT 3.51 to 10 a
 # picture opens pixel for pixel, a sound plays to its end and closes its window, the
 # calculator computes 12+3= to a display of 15, and each exits with code 0. A 64-bit prefix
 # (the win64 build) offers only the Windows that had 64-bit editions, from XP x64 on: there
@@ -84,7 +84,7 @@ admitted() {
 
 # A program without a compatibility manifest, as the probe, is told 6.2 from Windows 8 on.
 if [ "$(cat "$session/arch" 2>/dev/null)" = win64 ]; then
-    for name in win31 win95 win98 nt40 win2k winxp; do
+    for name in win31 win95 win98 nt351 nt40 win2k winxp; do
         before=$(wine "$version_probe" reported | tr -d '\r')
         wine winecfg -v "$name" && fail "the 64-bit prefix took $name"
         [ "$(wine "$version_probe" reported | tr -d '\r')" = "$before" ] ||
@@ -96,7 +96,7 @@ else
     report win31 "0 3.10"
     refused win31
     echo "win31: both programs ended at once, with exit code 0 and no window"
-    versions=("win95=1 4.0" "win98=1 4.10" "nt40=2 4.0" "win2k=2 5.0" "winxp=2 5.1"
+    versions=("win95=1 4.0" "win98=1 4.10" "nt351=2 3.51" "nt40=2 4.0" "win2k=2 5.0" "winxp=2 5.1"
               "win7=2 6.1" "win10=2 6.2")
 fi
 for pair in "${versions[@]}"; do

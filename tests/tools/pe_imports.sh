@@ -4,7 +4,7 @@
 
 # The system DLLs a program may use, imported or looked up.
 system_dlls=(kernel32.dll user32.dll gdi32.dll advapi32.dll winmm.dll shell32.dll ole32.dll oleacc.dll
-             oleaut32.dll msvcrt.dll)
+             oleaut32.dll crtdll.dll)
 
 # DLLs in the import table: loaded with the program.
 static_imports() {
