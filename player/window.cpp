@@ -60,8 +60,14 @@ LRESULT onCreate(HWND window) {
     int x = readPlace("Cd");
     int y = readPlace("Ld");
     setDrawingKit(true);
-    // Windows 10 may have made the window on a monitor of another DPI than the screen's.
-    setGeometryAtDpi(windowDpi(window));
+    // Windows 10 may have made the window on a monitor of another DPI than the screen's: it
+    // takes that monitor's measures before it fits its media.
+    int dpi = windowDpi(window);
+    if (dpi != player.dpi) {
+        setGeometryAtDpi(dpi);
+        SetWindowPos(window, nullptr, 0, 0, player.windowWidth, player.windowHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     FitWindowToMedia(window, player.mediaPath, x, y);
     if (startMedia() == 0) {
         // Wine destroys a refused window without WM_DESTROY, so the kit goes here; where
