@@ -20,14 +20,15 @@ namespace {
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr int kFace = 20; // the faces' own size
 
-// A button's side at the screen's DPI (this probe runs in the player's prefix), as the player
-// scales its band.
-int buttonSide() {
+int screenDpi() {
     HDC screen = GetDC(nullptr);
     int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    return scaledToDpi(kFace, dpi);
+    return dpi;
 }
+
+// The probe runs in the player's prefix: its DPI, and the band scaled to it.
+const int kButton = scaledToDpi(kFace, screenDpi());
 
 HWND playerWindow() {
     return FindWindowA("WINWAVE", nullptr);
@@ -37,24 +38,20 @@ HWND playerWindow() {
 BandLayout layoutOf(HWND window) {
     RECT client = {};
     GetClientRect(window, &client);
-    int side = buttonSide();
-    return BandLayout{client.right, client.bottom, 0, 0, 0, side, side, false};
+    return BandLayout{client.right, client.bottom, 0, 0, 0, kButton, kButton, false};
 }
 
-// Whether the face shows at (x, y) scaled to the button: each of its pixels a block of whole
-// screen pixels (exactly 2 by 2 at 192 DPI).
 bool showsBitmap(HDC dc, const char* name, int x, int y) {
     HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), name);
     if (bitmap == nullptr)
         return false;
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    int side = buttonSide();
     bool same = true;
-    for (int row = 0; row < side && same; ++row)
-        for (int column = 0; column < side && same; ++column)
-            same = GetPixel(memory, column * kFace / side, row * kFace / side) ==
-                   GetPixel(dc, x + column, y + row);
+    for (int row = 0; row < kButton && same; ++row)
+        for (int column = 0; column < kButton && same; ++column)
+            same = GetPixel(memory, column * kFace / kButton, row * kFace / kButton) ==
+                   GetPixel(dc, x + column, y + row); // each pixel of the face a whole block
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(bitmap);

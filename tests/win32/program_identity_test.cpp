@@ -114,24 +114,21 @@ TEST(ProgramIdentity, VersionResourceNamesMakerProductAndTheBuildVersion) {
     }
 }
 
-// Each program scales itself: per monitor where Windows 10 can, else to the screen's DPI.
+// Per-monitor aware where Windows 10 can be, else aware of the screen's one DPI.
 TEST(ProgramIdentity, ManifestDeclaresPerMonitorDpiAwareness) {
-    const std::array<std::array<const wchar_t*, 3>, 2> settings{{
-        {L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware", L"true"},
-        {L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness",
-         L"PerMonitorV2"},
-    }};
     for (const Program& program : kPrograms) {
         SCOPED_TRACE(program.name);
         HANDLE context = manifestContext(program.path);
         ASSERT_NE(context, INVALID_HANDLE_VALUE) << "manifest refused, error " << GetLastError();
-        for (const auto& setting : settings) {
-            std::array<wchar_t, 32> value{};
-            SIZE_T written = 0;
-            EXPECT_TRUE(QueryActCtxSettingsW(0, context, setting[0], setting[1], value.data(),
-                                             value.size(), &written));
-            EXPECT_STREQ(value.data(), setting[2]);
-        }
+        std::array<wchar_t, 32> value{};
+        SIZE_T written = 0;
+        EXPECT_TRUE(QueryActCtxSettingsW(0, context, nullptr, L"dpiAware", value.data(),
+                                         value.size(), &written));
+        EXPECT_STREQ(value.data(), L"true");
+        EXPECT_TRUE(QueryActCtxSettingsW(0, context,
+                                         L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+                                         L"dpiAwareness", value.data(), value.size(), &written));
+        EXPECT_STREQ(value.data(), L"PerMonitorV2");
         ReleaseActCtx(context);
     }
 }
