@@ -5,7 +5,6 @@
 #include "platform.h"
 #include "position_text.h"
 #include "state.h"
-#include "window.h"
 
 #include <oleacc.h>
 

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+int scaledToDpi(int length, int dpi) {
+    return (length * dpi + kBaseDpi / 2) / kBaseDpi;
+}
+
 int bandTop(const BandLayout& layout) {
     if (layout.barMode)
         return 0;

@@ -4,6 +4,15 @@
 // both builds.
 #include <cstdint>
 
+// The DPI at which every length of the player is given.
+constexpr int kBaseDpi = 96;
+
+// A length given at 96 DPI (the band's 20 rows, a button's 20 columns, the 128 pixels of the
+// sound window's picture) at `dpi`, in proportion and to the nearest whole pixel. Every scaled
+// measure of the player comes from here, so that its drawing, its clicks and its parts for
+// screen readers agree at every scale.
+int scaledToDpi(int length, int dpi);
+
 // The window measures the band is derived from, copied out of the player's state.
 struct BandLayout {
     int windowWidth;

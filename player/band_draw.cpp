@@ -35,7 +35,9 @@ void drawBand(HDC dc, const BandLayout& layout, DWORD position, DWORD length, bo
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
 
+    // The faces fill their buttons: their 20 by 20 pixels scaled as the band is.
+    SIZE face = {layout.buttonWidth, layout.bandHeight};
     DrawResourceBitmap(dc, paused ? RESOURCE_NAME(IDB_PLAY) : RESOURCE_NAME(IDB_PAUSE),
-                       playButtonLeft(layout), top);
-    DrawResourceBitmap(dc, RESOURCE_NAME(IDB_STOP), right, top);
+                       playButtonLeft(layout), top, face);
+    DrawResourceBitmap(dc, RESOURCE_NAME(IDB_STOP), right, top, face);
 }

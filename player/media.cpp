@@ -93,6 +93,13 @@ bool stoppedAtTheLastUnit(MCI_STATUS_PARMS& status) {
     return send(MCI_STATUS, kStatusFlags, status) == 0 && status.dwReturn == MCI_MODE_STOP;
 }
 
+// The client area above the band, where the frames are drawn.
+RECT videoArea() {
+    RECT client = {};
+    GetClientRect(player.mainWindow, &client);
+    return {client.left, client.top, client.right, client.bottom - player.bandHeight};
+}
+
 } // namespace
 
 bool probeVideoSize(const char* path, int& width, int& height) {
@@ -156,8 +163,6 @@ int StartVideo(const char* path) {
         showCallError(kFileNotFound);
         return 0;
     }
-    RECT client = {};
-    GetClientRect(player.mainWindow, &client);
     prepareVideoOpen();
     media.videoWindow.dwCallback = notifyWindow();
     media.videoPlay.dwCallback = notifyWindow();
@@ -166,8 +171,7 @@ int StartVideo(const char* path) {
     media.videoStatus.dwCallback = notifyWindow();
     media.videoDestination.dwCallback = notifyWindow();
     media.videoWindow.hWnd = player.mainWindow;
-    media.videoDestination.rc = {client.left, client.top, client.right,
-                                 client.bottom - player.bandHeight};
+    media.videoDestination.rc = videoArea();
     if (open(kOpenVideoFlags, media.videoOpen) != 0) {
         showCallError(kFileNotFound);
         return 0;
@@ -195,6 +199,21 @@ bool StopIfFinished(bool force) {
     send(MCI_STOP, kWaitFlags, media.generic);
     send(MCI_CLOSE, kWaitFlags, media.generic);
     return true;
+}
+
+void togglePause() {
+    player.paused = !player.paused;
+    if (player.paused)
+        PauseMedia();
+    else
+        ResumeMedia();
+    // The face changes at the next tick.
+}
+
+void placeVideo() {
+    MediaSession& media = session();
+    media.videoDestination.rc = videoArea();
+    send(MCI_PUT, kPutDestinationFlags, media.videoDestination);
 }
 
 void PauseMedia() {

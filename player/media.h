@@ -45,6 +45,14 @@ int StartVideo(const char* path);
 // and returns true.
 bool StopIfFinished(bool force);
 
+// What a click on the PLAY/PAUSE button does, and what pressing it does for a screen reader:
+// pauses or resumes.
+void togglePause();
+
+// Draws a playing video's frames in the client area above the band again, after the band
+// changed its height.
+void placeVideo();
+
 void PauseMedia();
 
 // Continues after a pause; a MIDI sequence is also played on from where it stands.

@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "band.h"
+#include "dpi.h"
 #include "handoff.h"
 #include "platform.h"
 #include "resource.h"
@@ -27,15 +29,32 @@ bool takeCommandLine(const char* commandLine) {
     return true;
 }
 
+DWORD playerWindowStyle() {
+    return inBarMode() ? WS_POPUP : WS_POPUP | WS_CAPTION | WS_SYSMENU;
+}
+
 void setStartGeometry() {
-    player.frameWidth = 6;
-    player.frameHeight = 6;
-    player.captionHeight = GetSystemMetrics(SM_CYCAPTION);
-    player.bandHeight = 20;
-    player.buttonWidth = 20;
+    setGeometryAtDpi(systemDpi());
+}
+
+void setGeometryAtDpi(int dpi) {
+    player.dpi = dpi;
+    WindowFrame frame = windowFrame(playerWindowStyle(), dpi);
+    player.frameWidth = frame.width;
+    player.frameHeight = frame.height;
+    player.captionHeight = frame.caption;
+    player.bandHeight = scaledToDpi(20, dpi);
+    player.buttonWidth = scaledToDpi(20, dpi);
+    if (inBarMode()) {
+        // The bar's width is the user's, in screen pixels.
+        player.windowWidth = player.barWidth;
+        player.windowHeight = player.bandHeight;
+        return;
+    }
     bool video = player.mediaKind == kVideo;
-    player.windowWidth = player.frameWidth + (video ? 160 : 128);
-    player.windowHeight = player.captionHeight + player.frameHeight + (video ? 120 : 128);
+    player.windowWidth = player.frameWidth + scaledToDpi(video ? 160 : 128, dpi);
+    player.windowHeight =
+        player.captionHeight + player.frameHeight + scaledToDpi(video ? 120 : 128, dpi);
 }
 
 void loadBarValues() {
@@ -70,21 +89,13 @@ bool registerPlayerClass() {
 
 // The main window for the classified file, shown; nullptr when it cannot be made.
 HWND createPlayerWindow(HINSTANCE previous, int show) {
-    setStartGeometry();
     if (previous == nullptr && !registerPlayerClass())
         return nullptr;
     loadBarValues();
-    if (inBarMode()) {
-        player.windowWidth = player.barWidth;
-        player.windowHeight = 20;
-        player.bandHeight = 20;
-        player.frameHeight = 0;
-        player.frameWidth = 0;
-    }
-    DWORD style = inBarMode() ? WS_POPUP : WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    HWND window = CreateWindowExA(0, kPlayerClass, "Plumora", style, player.barX, player.barY,
-                                  player.windowWidth, player.windowHeight, nullptr, nullptr,
-                                  player.instance, nullptr);
+    setStartGeometry();
+    HWND window = CreateWindowExA(0, kPlayerClass, "Plumora", playerWindowStyle(), player.barX,
+                                  player.barY, player.windowWidth, player.windowHeight, nullptr,
+                                  nullptr, player.instance, nullptr);
     if (window == nullptr)
         return nullptr;
     ShowWindow(window, show);

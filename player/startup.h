@@ -17,8 +17,16 @@ int runMessageLoop();
 // would name another file.
 bool takeCommandLine(const char* commandLine);
 
-// Start geometry of the window for the kind, before the media fits it.
+// Start geometry of the window for the kind, before the media fits it, at the screen's DPI: its
+// frame, its band and its size (a bar's too).
 void setStartGeometry();
+
+// The same at the DPI of the window's monitor: the frame from the system's metrics for it, the
+// band and the start size scaled from their 96-DPI lengths.
+void setGeometryAtDpi(int dpi);
+
+// The window's style: captioned, or a bare bar.
+DWORD playerWindowStyle();
 
 // Reads the four bar values and writes them back as integers.
 void loadBarValues();

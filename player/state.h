@@ -32,6 +32,7 @@ struct PlayerState {
     HWND mainWindow;
     char mediaPath[kMaxPathLength + 1];
     MediaKind mediaKind;
+    int dpi; // of the window's monitor; the measures below are in its pixels
     int frameWidth;
     int frameHeight;
     int captionHeight;

@@ -3,12 +3,14 @@
 #include "accessible.h"
 #include "band_draw.h"
 #include "bmpview.h"
+#include "dpi.h"
 #include "drawkit.h"
 #include "media.h"
 #include "placement.h"
 #include "resbitmap.h"
 #include "resource.h"
 #include "settings.h"
+#include "startup.h"
 #include "state.h"
 #include "text.h"
 
@@ -58,6 +60,14 @@ LRESULT onCreate(HWND window) {
     int x = readPlace("Cd");
     int y = readPlace("Ld");
     setDrawingKit(true);
+    // Windows 10 may have made the window on a monitor of another DPI than the screen's: it
+    // takes that monitor's measures before it fits its media.
+    int dpi = windowDpi(window);
+    if (dpi != player.dpi) {
+        setGeometryAtDpi(dpi);
+        SetWindowPos(window, nullptr, 0, 0, player.windowWidth, player.windowHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     FitWindowToMedia(window, player.mediaPath, x, y);
     if (startMedia() == 0) {
         // Wine destroys a refused window without WM_DESTROY, so the kit goes here; where
@@ -73,9 +83,10 @@ LRESULT onCreate(HWND window) {
 void onPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if ((player.mediaKind == kWave || player.mediaKind == kMidi) && !inBarMode())
-        DrawResourceBitmap(dc, RESOURCE_NAME(IDB_WAVE), 0, 0);
-    else if (player.mediaKind == kPicture)
+    if ((player.mediaKind == kWave || player.mediaKind == kMidi) && !inBarMode()) {
+        int side = scaledToDpi(128, player.dpi); // the art's 128 pixels, scaled as the band is
+        DrawResourceBitmap(dc, RESOURCE_NAME(IDB_WAVE), 0, 0, SIZE{side, side});
+    } else if (player.mediaKind == kPicture)
         ShowBmpFile(dc, player.mediaPath);
     // Video is painted by its device; the band waits for the next tick.
     EndPaint(window, &paint);
@@ -136,6 +147,30 @@ void onClose(HWND window) {
     writeSettingInt(kPlayerKey, placeName("Ld").data(), place.top);
 }
 
+// Windows 10 asks for the size at a monitor's DPI before the window goes there: the player's
+// own, so that the rectangle it then suggests has the client area exactly as scaled.
+LRESULT onGetDpiScaledSize(WPARAM wParam, LPARAM lParam) {
+    PlayerState now = player; // the measures are only tried at the new DPI
+    rescaleWindowSize(LOWORD(wParam));
+    *reinterpret_cast<SIZE*>(lParam) = {player.windowWidth, player.windowHeight};
+    player = now;
+    return TRUE;
+}
+
+// The window went to a monitor of another DPI: it takes the rectangle Windows suggests, and the
+// band and the art follow.
+void onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    rescaleWindowSize(LOWORD(wParam));
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    player.windowWidth = suggested.right - suggested.left;
+    player.windowHeight = suggested.bottom - suggested.top;
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, player.windowWidth,
+                 player.windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (player.mediaKind == kVideo)
+        placeVideo();
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 void onDestroy(HWND window) {
     endBandObject(window);
     setDrawingKit(false);
@@ -144,15 +179,6 @@ void onDestroy(HWND window) {
 }
 
 } // namespace
-
-void togglePause() {
-    player.paused = !player.paused;
-    if (player.paused)
-        PauseMedia();
-    else
-        ResumeMedia();
-    // The face changes at the next tick.
-}
 
 UINT_PTR(WINAPI* tickSetTimer)(HWND, UINT_PTR, UINT, TIMERPROC) = SetTimer;
 
@@ -174,6 +200,11 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_DESTROY:
         onDestroy(window);
+        return 0;
+    case WM_GETDPISCALEDSIZE:
+        return onGetDpiScaledSize(wParam, lParam);
+    case WM_DPICHANGED:
+        onDpiChanged(window, wParam, lParam);
         return 0;
     case WM_GETOBJECT:
         return answerGetObject(window, wParam, lParam);

@@ -4,7 +4,8 @@
 set -euo pipefail
 build=$1
 source_dir=$2
-session=$build/wine
+# A test may run in a Wine session of its own (VEBO_E2E_SESSION), set up differently.
+session=${VEBO_E2E_SESSION:-$build/wine}
 "$source_dir/tools/wine-session" start "$session" "$build/tests/win32/wine_idle.exe"
 eval "$("$source_dir/tools/wine-session" env "$session")"
 winctl=$build/tests/win32/winctl.exe

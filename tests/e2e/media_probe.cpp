@@ -18,7 +18,17 @@
 namespace {
 
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr int kButton = 20;
+constexpr int kFace = 20; // the faces' own size
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The probe runs in the player's prefix: its DPI, and the band scaled to it.
+const int kButton = scaledToDpi(kFace, screenDpi());
 
 HWND playerWindow() {
     return FindWindowA("WINWAVE", nullptr);
@@ -40,7 +50,8 @@ bool showsBitmap(HDC dc, const char* name, int x, int y) {
     bool same = true;
     for (int row = 0; row < kButton && same; ++row)
         for (int column = 0; column < kButton && same; ++column)
-            same = GetPixel(memory, column, row) == GetPixel(dc, x + column, y + row);
+            same = GetPixel(memory, column * kFace / kButton, row * kFace / kButton) ==
+                   GetPixel(dc, x + column, y + row); // each pixel of the face a whole block
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(bitmap);

@@ -114,7 +114,8 @@ TEST(ProgramIdentity, VersionResourceNamesMakerProductAndTheBuildVersion) {
     }
 }
 
-TEST(ProgramIdentity, ManifestLeavesTheProgramDpiUnaware) {
+// Per-monitor aware where Windows 10 can be, else aware of the screen's one DPI.
+TEST(ProgramIdentity, ManifestDeclaresPerMonitorDpiAwareness) {
     for (const Program& program : kPrograms) {
         SCOPED_TRACE(program.name);
         HANDLE context = manifestContext(program.path);
@@ -123,7 +124,11 @@ TEST(ProgramIdentity, ManifestLeavesTheProgramDpiUnaware) {
         SIZE_T written = 0;
         EXPECT_TRUE(QueryActCtxSettingsW(0, context, nullptr, L"dpiAware", value.data(),
                                          value.size(), &written));
-        EXPECT_STREQ(value.data(), L"false");
+        EXPECT_STREQ(value.data(), L"true");
+        EXPECT_TRUE(QueryActCtxSettingsW(0, context,
+                                         L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+                                         L"dpiAwareness", value.data(), value.size(), &written));
+        EXPECT_STREQ(value.data(), L"PerMonitorV2");
         ReleaseActCtx(context);
     }
 }

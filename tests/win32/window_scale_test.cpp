@@ -1,0 +1,33 @@
+// The sound window moved to a monitor of another DPI takes the size it asks for, and its
+// drawing, its clicks and its parts for screen readers share the scaled band.
+#include "player_window.h"
+
+#include "player/band_draw.h"
+
+#include <utility>
+
+using WindowScale = PlayerWindow;
+
+TEST_F(WindowScale, SoundWindowTakesTheMeasuresOfEachDpi) {
+    // DPI, the client area, and STOP's first and last column but one.
+    const int scales[][5] = {
+        {96, 128, 148, 88, 108}, {144, 192, 222, 132, 162}, {192, 256, 296, 176, 216}};
+    for (const auto& [dpi, width, height, stopLeft, stopRight] : scales) {
+        SCOPED_TRACE(dpi);
+        ASSERT_NE(open("C:\\song.wav"), nullptr);
+        SIZE asked = {};
+        SendMessageA(window, WM_GETDPISCALEDSIZE, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&asked));
+        RECT suggested = {40, 30, 40 + asked.cx, 30 + asked.cy};
+        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(place().right, suggested.right);
+        BandLayout layout = playerBandLayout();
+        EXPECT_EQ(layout.windowWidth - layout.frameWidth, width);
+        EXPECT_EQ(layout.windowHeight - layout.frameHeight - layout.captionHeight, height);
+        BandRect stop = bandZoneRect(layout, BandZone::kStop);
+        EXPECT_EQ(std::make_pair(stop.left, stop.right), std::make_pair(stopLeft, stopRight));
+        click((stopLeft + stopRight) / 2, height - 2);
+        EXPECT_FALSE(IsWindow(window));
+    }
+}
