@@ -57,8 +57,9 @@ TEST_F(PlayerStartup, QuotedCommandLineGivesThePathBetweenTheMarks) {
     for (const auto& c : cases) {
         std::memset(player.mediaPath, '#', sizeof player.mediaPath);
         ASSERT_EQ(takeCommandLine(c.line.c_str()), c.path != nullptr) << c.line;
-        if (c.path != nullptr)
+        if (c.path != nullptr) {
             EXPECT_STREQ(player.mediaPath, c.path) << c.line;
+        }
     }
 }
 
