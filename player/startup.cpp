@@ -11,21 +11,27 @@
 #include "window.h"
 
 #include <array>
-#include <cstring>
+#include <string_view>
 
 PlayerState player = {};
 
 bool takeCommandLine(const char* commandLine) {
-    std::size_t first = 0;
-    while (commandLine[first] == ' ')
-        ++first;
-    std::size_t end = first + std::strlen(commandLine + first);
-    while (end > first && commandLine[end - 1] == ' ')
-        --end;
-    if (end - first > static_cast<std::size_t>(kMaxPathLength))
+    std::string_view line(commandLine);
+    std::size_t first = line.find_first_not_of(' ');
+    line = first == std::string_view::npos
+               ? std::string_view()
+               : line.substr(first, line.find_last_not_of(' ') + 1 - first);
+    // The shell quotes a path that holds a blank; a file name never holds a quotation mark, so
+    // the pair is dropped, and whatever follows the closing mark (a second file) is ignored.
+    if (!line.empty() && line.front() == '"') {
+        line = line.substr(1, line.find('"', 1) - 1);
+        if (line.find_first_not_of(' ') == std::string_view::npos)
+            line = {};
+    }
+    if (line.size() > static_cast<std::size_t>(kMaxPathLength))
         return false;
-    std::memcpy(player.mediaPath, commandLine + first, end - first);
-    player.mediaPath[end - first] = '\0';
+    line.copy(player.mediaPath, line.size());
+    player.mediaPath[line.size()] = '\0';
     return true;
 }
 

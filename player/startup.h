@@ -12,9 +12,10 @@ HWND startPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine
 // Dispatches the thread's messages until WM_QUIT; its code is the player's exit code.
 int runMessageLoop();
 
-// Copies the command line without its surrounding blanks into the path area. A command line
-// whose trimmed text is longer than the area is refused (false) rather than cut: a cut path
-// would name another file.
+// Copies the path the command line names into the path area: the line without its surrounding
+// blanks, or, when that begins with a quotation mark, what stands between it and the next one
+// (or the end). A quoted path of blanks only is empty. A path longer than the area is refused
+// (false) rather than cut: a cut path would name another file.
 bool takeCommandLine(const char* commandLine);
 
 // Start geometry of the window for the kind, before the media fits it, at the screen's DPI: its

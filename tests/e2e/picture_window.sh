@@ -12,12 +12,17 @@ shots=$build/tests/e2e
 key='HKCU\Software\Tessaril\VeboWAVE'
 
 # Shows $1, has the probe check its window ($3: picture, start or text) and keep a screenshot in
-# $2.bmp; closes it and expects exit code 0.
+# $2.bmp; closes it and expects exit code 0. With $4, the player is started as the shell starts
+# it, with $4 as its exact command line.
 show_and_check() {
     local picture=$1 shot=$2
     # No saved place: centred.
     wine reg delete "$key" /f >/dev/null 2>&1 || true
-    start "$exe" "$(winpath "$picture")"
+    if [ $# -ge 4 ]; then
+        start_as_shell "$exe" "$4"
+    else
+        start "$exe" "$(winpath "$picture")"
+    fi
     wine "$probe" check "$(basename "$picture")" 60 "$(winpath "$shot.bmp")" "$3" || {
         wine "$winctl" close WINWAVE >/dev/null 2>&1 || true
         fail "window of $(basename "$picture")"
@@ -32,6 +37,12 @@ show_and_check() {
 
 wine "$probe" write "$(winpath "$work/rings.bmp")" || fail "cannot write the test picture"
 show_and_check "$work/rings.bmp" "$shots/picture_window" picture
+# Dropped on the program, a path with blanks arrives quoted, and a second dropped file after it.
+mkdir -p "$work/My Pictures"
+cp "$work/rings.bmp" "$work/My Pictures/"
+quoted="\"$(winpath "$work/My Pictures/rings.bmp")\""
+show_and_check "$work/My Pictures/rings.bmp" "$shots/picture_window_quoted" picture \
+    "$quoted \"$(winpath "$work/jpeg.bmp")\""
 wine "$probe" write-core "$(winpath "$work/rings_core.bmp")" || fail "cannot write the core picture"
 show_and_check "$work/rings_core.bmp" "$shots/picture_window_core" picture
 wine "$probe" write-jpeg "$(winpath "$work/jpeg.bmp")" || fail "cannot write the JPEG picture"

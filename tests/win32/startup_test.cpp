@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -36,6 +37,32 @@ TEST_F(PlayerStartup, CommandLineIsTrimmedOfBlanksOnly) {
     EXPECT_STREQ(player.mediaPath, "\t\"x.wav\"");
 }
 
+// As the shell hands a path over: quoted when it holds a blank, perhaps with more after it.
+TEST_F(PlayerStartup, QuotedCommandLineGivesThePathBetweenTheMarks) {
+    std::string longest = "C:\\" + std::string(125, 'q');
+    const struct {
+        std::string line;
+        const char* path; // nullptr: refused
+    } cases[] = {
+        {" \"C:\\My Music\\a b.wav\" ", "C:\\My Music\\a b.wav"},
+        {"\"C:\\a b.bmp\" \"C:\\c d.wav\"", "C:\\a b.bmp"},
+        {"\"C:\\no end.mid  ", "C:\\no end.mid"},
+        {"C:\\My Music\\a b.wav", "C:\\My Music\\a b.wav"},
+        {"C:\\x.wav \"y\"", "C:\\x.wav \"y\""},
+        {"\"\"", ""},
+        {"\"   \"", ""},
+        {"\"" + longest + "\" " + std::string(200, 'z'), longest.c_str()},
+        {"\"" + longest + "x\"", nullptr},
+    };
+    for (const auto& c : cases) {
+        std::memset(player.mediaPath, '#', sizeof player.mediaPath);
+        ASSERT_EQ(takeCommandLine(c.line.c_str()), c.path != nullptr) << c.line;
+        if (c.path != nullptr) {
+            EXPECT_STREQ(player.mediaPath, c.path) << c.line;
+        }
+    }
+}
+
 TEST_F(PlayerStartup, CommandLineOf128CharactersIsTakenAnd129Refused) {
     std::string longest(128, 'p');
     ASSERT_TRUE(takeCommandLine(("   " + longest + "   ").c_str()));
@@ -59,8 +86,9 @@ TEST_F(PlayerStartup, CommandLineLimitCountsUtf8Bytes) {
 
 TEST_F(PlayerStartup, EmptyBlankAndOverlongCommandLinesEndAtOnceWithoutAnything) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (std::string line : {std::string(""), std::string("    "), std::string(190, 'x') + ".wav",
-                             std::string(200, 'y')}) {
+    for (std::string line :
+         {std::string(""), std::string("    "), std::string("\"\""), std::string("\"   \""),
+          std::string(190, 'x') + ".wav", std::string(200, 'y')}) {
         EXPECT_EQ(runPlayer(instance, nullptr, line.c_str(), SW_SHOWNORMAL), 0);
         EXPECT_FALSE(classRegistered()) << line;
         EXPECT_TRUE(shellRecord.calls.empty()) << line;
