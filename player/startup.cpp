@@ -10,27 +10,29 @@
 #include "text.h"
 #include "window.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 PlayerState player = {};
 
 bool takeCommandLine(const char* commandLine) {
+    // Only the members that cannot throw: the release links no exception support.
     std::string_view line(commandLine);
-    std::size_t first = line.find_first_not_of(' ');
-    line = first == std::string_view::npos
-               ? std::string_view()
-               : line.substr(first, line.find_last_not_of(' ') + 1 - first);
+    line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
+    line.remove_suffix(line.size() - (line.find_last_not_of(' ') + 1));
     // The shell quotes a path that holds a blank; a file name never holds a quotation mark, so
     // the pair is dropped, and whatever follows the closing mark (a second file) is ignored.
     if (!line.empty() && line.front() == '"') {
-        line = line.substr(1, line.find('"', 1) - 1);
+        line.remove_prefix(1);
+        line.remove_suffix(line.size() - std::min(line.find('"'), line.size()));
         if (line.find_first_not_of(' ') == std::string_view::npos)
             line = {};
     }
     if (line.size() > static_cast<std::size_t>(kMaxPathLength))
         return false;
-    line.copy(player.mediaPath, line.size());
+    std::memcpy(player.mediaPath, line.data(), line.size());
     player.mediaPath[line.size()] = '\0';
     return true;
 }
