@@ -71,14 +71,27 @@ INT_PTR onInitDialog(HWND dialog) {
     return TRUE;
 }
 
-// The engine has stored the value and memory; the place is the platform's to give.
-void endCalculator(HWND dialog) {
+void recordPlace(HWND dialog) {
     RECT frame = {};
     if (GetWindowRect(dialog, &frame)) {
         startup.WinX = frame.left;
         startup.WinY = frame.top;
     }
+}
+
+// The engine has stored the value and memory; the place is the platform's to give.
+void endCalculator(HWND dialog) {
+    recordPlace(dialog);
     EndDialog(dialog, 1);
+}
+
+// Windows may end the process as soon as this returns: what the end of the dialog would store
+// is stored now.
+void onSessionEnd(HWND dialog) {
+    startup.OldVal = calc.Accum; // as at the end: a number still being typed is not saved
+    startup.OldMem = calc.Memory;
+    recordPlace(dialog);
+    saveCalcValuesOnce();
 }
 
 void applyEffects(HWND dialog, const KeyEffects& effects) {
@@ -125,6 +138,10 @@ INT_PTR CALLBACK calcDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return onCommand(dialog, LOWORD(wParam));
     case WM_SYSCOMMAND:
         return onSysCommand(dialog, static_cast<UINT>(wParam & 0xFFF0));
+    case WM_ENDSESSION:
+        if (wParam)
+            onSessionEnd(dialog);
+        return TRUE;
     case WM_DRAWITEM:
         paintDisplay(dialog, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;

@@ -25,6 +25,8 @@ void writeNumber(const char* name, double value) {
     writeSetting(kCalcKey, name, text.data());
 }
 
+bool valuesSaved = false;
+
 } // namespace
 
 void loadCalcValues() {
@@ -44,16 +46,24 @@ void saveCalcValues() {
     writeNumber("OldMem", startup.OldMem);
 }
 
+void saveCalcValuesOnce() {
+    if (valuesSaved)
+        return;
+    valuesSaved = true;
+    saveCalcValues();
+}
+
 int runCalculator(HINSTANCE instance) {
     if (!supportedPlatform())
         return 0;
     setDrawingKit(true);
     loadCalcValues();
     // Whatever becomes of the dialog, the values go back: as read when it could not be made.
+    valuesSaved = false;
     setClipboardKeys(true);
     DialogBoxParamA(instance, RESOURCE_NAME(IDD_VEBOCALC), nullptr, calcDialogProc, 0);
     setClipboardKeys(false);
-    saveCalcValues();
+    saveCalcValuesOnce();
     setDrawingKit(false);
     return 0;
 }

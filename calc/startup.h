@@ -18,3 +18,6 @@ void loadCalcValues();
 // Writes the four values of `startup` in the same order: places as "%d", numbers as "%.6lf"
 // (an infinity or NaN as a text that reads back as infinity).
 void saveCalcValues();
+
+// saveCalcValues, once a run: when the session ends, and otherwise after the dialog.
+void saveCalcValuesOnce();

@@ -3,10 +3,23 @@
 # Beside the packages go the two programs and a SHA256SUMS of all four.
 
 install(TARGETS VeboWAVE VeboCALC RUNTIME DESTINATION . COMPONENT programs)
-# CR LF line ends: the read-me is for Notepad.
+# CR LF line ends: the read-me is for Notepad. Every file installed carries the product's name,
+# so that none takes the place of another program's in a folder they share.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/packaging/ReadMe.txt.in
-               ${CMAKE_BINARY_DIR}/packaging/ReadMe.txt @ONLY NEWLINE_STYLE CRLF)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/ReadMe.txt DESTINATION . COMPONENT programs)
+               ${CMAKE_BINARY_DIR}/packaging/VeboReadMe.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/VeboReadMe.txt DESTINATION . COMPONENT programs)
+
+# The uninstaller deletes a type's key "if empty", which makensis before 3.06 takes to mean
+# "without subkeys", values and all (the installer script stops such a makensis as well).
+find_program(VEBO_MAKENSIS makensis)
+if(VEBO_MAKENSIS)
+    execute_process(COMMAND ${VEBO_MAKENSIS} -VERSION OUTPUT_VARIABLE makensis_version)
+    string(REGEX MATCH "[0-9]+\\.[0-9]+" makensis_version "${makensis_version}")
+    if(makensis_version VERSION_LESS 3.06)
+        message(FATAL_ERROR "The installer needs NSIS 3.06 or later; ${VEBO_MAKENSIS} is "
+                            "version ${makensis_version}.")
+    endif()
+endif()
 
 # Values reach the NSIS script as written here: one backslash is one backslash.
 set(CPACK_VERBATIM_VARIABLES ON)
@@ -39,7 +52,10 @@ set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_INSTALLED_ICON_NAME VeboWAVE.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/player/resources/vebowave.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/player/resources/vebowave.ico)
-set(CPACK_NSIS_MENU_LINKS ReadMe.txt "Read me")
+set(CPACK_NSIS_MENU_LINKS VeboReadMe.txt "Read me")
+set(CPACK_NSIS_UNINSTALL_NAME VeboUninstall)
+# The project's own copy of CPack's installer script (NSIS.template.in): no PATH code in it.
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/packaging)
 # Without this, the installer would show CMake's own licence.
 set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)

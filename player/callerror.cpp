@@ -14,6 +14,8 @@ const char* callErrorText(int code) {
         return "Out of memory";
     case kNoAssociation:
         return "No association defined for that file";
+    case kNotShownHere:
+        return "VeboWAVE cannot show this kind of file";
     default:
         return "Unknown error";
     }

@@ -11,6 +11,8 @@ enum CallError : int {
     kAccessDenied = SE_ERR_ACCESSDENIED, // shown as "Network error"
     kOutOfMemory = SE_ERR_OOM,
     kNoAssociation = SE_ERR_NOASSOC,
+    // Not a result of the shell, which would start this very player with the file again.
+    kNotShownHere = 0x100,
 };
 
 // The message box of showCallError; a seam so that the player can run without a desktop

@@ -26,6 +26,23 @@ MediaKind classifyPath(const char* path) {
     return kind;
 }
 
+MediaKind classifyExtension(const char* path) {
+    const char* dot = std::strrchr(fileNameOf(path), '.');
+    if (dot == nullptr || std::strlen(dot) != 4)
+        return kNone;
+    for (const ExtensionRule& rule : kRules) {
+        bool same = true;
+        for (int i = 1; i < 4; ++i) {
+            char letter =
+                dot[i] >= 'a' && dot[i] <= 'z' ? static_cast<char>(dot[i] - 'a' + 'A') : dot[i];
+            same = same && letter == rule.upper[i];
+        }
+        if (same)
+            return rule.kind;
+    }
+    return kNone;
+}
+
 const char* fileNameOf(const char* path) {
     const char* slash = std::strrchr(path, '\\');
     return slash != nullptr ? slash + 1 : path;

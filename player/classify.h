@@ -13,6 +13,10 @@ enum MediaKind : int {
 // wave, midi, video, picture; the last one found wins (C:\a.wav\b.mid is Midi).
 MediaKind classifyPath(const char* path);
 
+// The kind a file's extension names, whatever its case (Record.Wav is Wave): the text after
+// the last dot of the file's own name; kNone for any other extension or none.
+MediaKind classifyExtension(const char* path);
+
 // The longest path the player holds (its area has one more byte for the terminator).
 constexpr int kMaxPathLength = 128;
 

@@ -6,13 +6,18 @@ namespace {
 
 // Windows 10 (version 1607) on; looked up, never imported, so that the player loads on
 // Windows 95 and NT 4.0.
-using DpiOfWindow = UINT(WINAPI*)(HWND);
 using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-const DpiOfWindow getDpiForWindow = systemFunctionAs<DpiOfWindow>("user32.dll", "GetDpiForWindow");
 const AdjustForDpi adjustWindowRectExForDpi =
     systemFunctionAs<AdjustForDpi>("user32.dll", "AdjustWindowRectExForDpi");
 
 } // namespace
+
+UINT(WINAPI* dpiForWindow)
+(HWND) = systemFunctionAs<UINT(WINAPI*)(HWND)>("user32.dll", "GetDpiForWindow");
+
+bool perMonitorDpi() {
+    return dpiForWindow != nullptr;
+}
 
 int systemDpi() {
     HDC screen = GetDC(nullptr);
@@ -23,7 +28,7 @@ int systemDpi() {
 }
 
 int windowDpi(HWND window) {
-    UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    UINT dpi = dpiForWindow != nullptr ? dpiForWindow(window) : 0;
     return dpi != 0 ? static_cast<int>(dpi) : systemDpi();
 }
 

@@ -4,6 +4,15 @@
 // fonts), and the functions that know of monitors are looked up where the system has them.
 #include <windows.h>
 
+// GetDpiForWindow (Windows 10 on), looked up; null where the system has one DPI for the whole
+// screen. A seam, so that the player can also be run as on such a system.
+extern UINT(WINAPI* dpiForWindow)(HWND);
+
+// Whether the system gives each monitor its own DPI: only there do the DPI messages mean what
+// they say. Elsewhere their numbers are free, and any program may post them
+// with any value.
+bool perMonitorDpi();
+
 // The DPI of the whole screen: the one Windows started the session with.
 int systemDpi();
 

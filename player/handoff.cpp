@@ -1,6 +1,7 @@
 #include "handoff.h"
 
 #include "callerror.h"
+#include "own_association.h"
 #include "platform.h"
 #include "text.h"
 
@@ -44,6 +45,14 @@ HINSTANCE WINAPI shellExecuteOnDemand(HWND window, LPCSTR verb, LPCSTR file, LPC
                               : reinterpret_cast<HINSTANCE>(SE_ERR_DLLNOTFOUND);
 }
 
+HINSTANCE WINAPI findExecutableOnDemand(LPCSTR file, LPCSTR folder, LPSTR program) {
+    static decltype(&FindExecutableA) find = nullptr;
+    if (find == nullptr)
+        find = systemFunctionAs<decltype(&FindExecutableA)>("shell32.dll", "FindExecutableA");
+    return find != nullptr ? find(file, folder, program)
+                           : reinterpret_cast<HINSTANCE>(SE_ERR_DLLNOTFOUND);
+}
+
 // Length of the file-name part: the text before the first blank at which that text names an
 // existing file or folder, or the whole text.
 std::size_t fileNameLength(const char* text) {
@@ -62,8 +71,9 @@ std::size_t fileNameLength(const char* text) {
 
 } // namespace
 
-const ShellSeam kRealShell = {realPathExists,    realCurrentDrive, realChangeDrive,
-                              realCurrentFolder, realChangeFolder, shellExecuteOnDemand};
+const ShellSeam kRealShell = {realPathExists,        realCurrentDrive, realChangeDrive,
+                              realCurrentFolder,     realChangeFolder, shellExecuteOnDemand,
+                              findExecutableOnDemand};
 ShellSeam shellSeam = kRealShell;
 
 namespace {
@@ -79,6 +89,16 @@ constexpr LetterFold kAccentFolds[] = {
     {238, 'I'}, {239, 'I'}, {244, 'O'}, {246, 'O'}, {249, 'U'}, {251, 'U'}, {252, 'U'},
 };
 
+// The shell would hand the file straight back: the player shows it itself when it can (the
+// text keeps only the file's name) and otherwise says that it cannot.
+MediaKind showHereOrRefuse(char* commandText, std::size_t fileNameLength) {
+    commandText[fileNameLength] = '\0';
+    MediaKind kind = classifyExtension(commandText);
+    if (kind == kNone)
+        showCallError(kNotShownHere);
+    return kind;
+}
+
 } // namespace
 
 unsigned char foldLetter(unsigned char letter) {
@@ -91,7 +111,7 @@ unsigned char foldLetter(unsigned char letter) {
     return letter;
 }
 
-void handOffFile(char* commandText) {
+MediaKind handOffFile(char* commandText) {
     int savedDrive = shellSeam.currentDrive();
     std::array<char, kFolderArea> savedFolder{};
     // A folder too long for the record is not restored: the shell call leaves it unchanged.
@@ -99,7 +119,7 @@ void handOffFile(char* commandText) {
 
     trimBlanks(commandText);
     if (commandText[0] == '\0')
-        return;
+        return kNone;
     std::array<char, kFileNameArea> fileName{};
     std::array<char, kParametersArea> parameters{};
     copyText(fileName.data(), fileName.size(), commandText);
@@ -108,7 +128,7 @@ void handOffFile(char* commandText) {
         int drive = foldLetter(static_cast<unsigned char>(fileName[0])) - 'A';
         if (shellSeam.changeDrive(drive) != 0) {
             showCallError(kPathNotFound);
-            return;
+            return kNone;
         }
     }
     std::size_t split = fileNameLength(fileName.data());
@@ -116,12 +136,19 @@ void handOffFile(char* commandText) {
         copyText(parameters.data(), parameters.size(), fileName.data() + split + 1);
         fileName[split] = '\0';
     }
-    auto result = reinterpret_cast<INT_PTR>(shellSeam.shellExecute(
-        nullptr, "open", fileName.data(), parameters.data(), "", SW_SHOWNORMAL));
+    // Asked while the file's drive is current, as the shell would be.
+    bool toThisPlayer = shellOpensWithThisPlayer(fileName.data());
+    INT_PTR result = 0;
+    if (!toThisPlayer)
+        result = reinterpret_cast<INT_PTR>(shellSeam.shellExecute(
+            nullptr, "open", fileName.data(), parameters.data(), "", SW_SHOWNORMAL));
 
     shellSeam.changeDrive(savedDrive);
     if (folderRecorded)
         shellSeam.changeFolder(savedFolder.data());
+    if (toThisPlayer)
+        return showHereOrRefuse(commandText, std::strlen(fileName.data()));
     if (result <= 32)
         showCallError(static_cast<int>(result));
+    return kNone;
 }

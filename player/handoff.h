@@ -1,6 +1,8 @@
 #pragma once
 // Opening a file that the player does not show with the application the system associates
 // with it.
+#include "classify.h"
+
 #include <windows.h>
 
 // The platform calls of the hand-off in one record: the drives and folders it changes and
@@ -12,6 +14,7 @@ struct ShellSeam {
     bool (*currentFolder)(char* area, int capacity);
     int (*changeFolder)(const char* folder); // 0 on success
     HINSTANCE(WINAPI* shellExecute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    HINSTANCE(WINAPI* findExecutable)(LPCSTR file, LPCSTR folder, LPSTR program);
 };
 
 extern ShellSeam shellSeam;
@@ -23,8 +26,12 @@ constexpr int kParametersArea = 300;
 constexpr int kFolderArea = 200;
 
 // Trims the text in place, splits it into an existing file name and parameters, and asks the
-// shell to open it while its drive is current; reports a failure with showCallError.
-void handOffFile(char* commandText);
+// shell to open it while its drive is current; reports a failure with showCallError. Where the
+// shell would open the file with this very player, nothing is handed off: a file of a kind the
+// player shows (its extension in any case) leaves its name alone in the text and its kind is
+// returned, for the player to show it; any other is reported as a kind it cannot show.
+// Otherwise kNone.
+MediaKind handOffFile(char* commandText);
 
 // Upper-cases a-z and the accented small letters of code page 1252 to their base capital.
 unsigned char foldLetter(unsigned char letter);

@@ -100,6 +100,13 @@ RECT videoArea() {
     return {client.left, client.top, client.right, client.bottom - player.bandHeight};
 }
 
+// The length from one edge to the other, or -1 where no window could have it (the device's
+// numbers are its own: they may even run backwards).
+int windowSide(LONG from, LONG to) {
+    long long length = static_cast<long long>(to) - from;
+    return length >= 0 && length <= kLargestWindowSide ? static_cast<int>(length) : -1;
+}
+
 } // namespace
 
 bool probeVideoSize(const char* path, int& width, int& height) {
@@ -115,8 +122,8 @@ bool probeVideoSize(const char* path, int& width, int& height) {
     send(MCI_WHERE, kWhereSourceFlags, media.videoSource);
     send(MCI_CLOSE, kWaitFlags, media.generic);
     const RECT& source = media.videoSource.rc;
-    width = source.right - source.left;
-    height = source.bottom - source.top;
+    width = windowSide(source.left, source.right);
+    height = windowSide(source.top, source.bottom);
     return true;
 }
 

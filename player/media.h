@@ -31,7 +31,7 @@ constexpr DWORD kWhereSourceFlags = MCI_DGV_WHERE_SOURCE | MCI_WAIT;           /
 constexpr DWORD kResumeFlags = MCI_NOTIFY;                                     // 0x1
 
 // Opens the video on MCI only to learn its frame size, and closes it again. False, without
-// a message, when the device does not open it.
+// a message, when the device does not open it; a side no window can have is given as -1.
 bool probeVideoSize(const char* path, int& width, int& height);
 
 // Opens a Wave or Midi file, learns its length and starts it playing. 0 when there is no

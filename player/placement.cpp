@@ -21,6 +21,9 @@ Fit sizeForMedia(const char* path) {
     if (player.mediaKind == kVideo) {
         if (path[0] == '\0' || !probeVideoSize(path, width, height))
             return Fit::kUnsized;
+        // Frames no window can hold: the start size stays, as for a picture so refused.
+        if (width < 0 || height < 0)
+            return Fit::kSized;
         player.windowWidth = width + player.frameWidth + 1;
         player.windowHeight = height + player.frameHeight + player.captionHeight + 1;
     } else if (player.mediaKind == kPicture) {

@@ -74,11 +74,13 @@ void loadBarValues() {
     player.barMode = readInt("Quennet", "0");
     player.barX = readInt("BLx", "0");
     player.barY = readInt("BLy", "0");
-    player.barWidth = readInt("BLcx", "640");
+    int storedWidth = readInt("BLcx", "640");
+    // The user's width is kept as stored; the bar takes what a window can have of it.
+    player.barWidth = std::clamp(storedWidth, 0, kLargestWindowSide);
     writeSettingInt(kPlayerKey, "Quennet", player.barMode);
     writeSettingInt(kPlayerKey, "BLx", player.barX);
     writeSettingInt(kPlayerKey, "BLy", player.barY);
-    writeSettingInt(kPlayerKey, "BLcx", player.barWidth);
+    writeSettingInt(kPlayerKey, "BLcx", storedWidth);
 }
 
 namespace {
@@ -120,10 +122,11 @@ HWND startPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine
     if (commandLine == nullptr || !takeCommandLine(commandLine) || player.mediaPath[0] == '\0')
         return nullptr;
     player.mediaKind = classifyPath(player.mediaPath);
-    if (player.mediaKind == kNone) {
-        handOffFile(player.mediaPath);
+    // A file the shell would only hand back is shown here, when the player can.
+    if (player.mediaKind == kNone)
+        player.mediaKind = handOffFile(player.mediaPath);
+    if (player.mediaKind == kNone)
         return nullptr;
-    }
     return createPlayerWindow(previous, show);
 }
 

@@ -45,6 +45,7 @@ struct PlayerState {
     int barX;
     int barY;
     int barWidth;
+    bool placeSaved; // the window's place is written once a run
     MediaSession session;
 };
 
@@ -52,6 +53,10 @@ extern PlayerState player;
 
 constexpr const char* kPlayerKey = "Software\\Tessaril\\VeboWAVE";
 constexpr const char* kPlayerClass = "WINWAVE";
+
+// The widest and highest a window can be: sizes that come from outside (a video's frames, the
+// stored bar width) are held to it, as pictures' are.
+constexpr int kLargestWindowSide = 32767;
 
 // Bar mode applies to sound files only.
 inline bool inBarMode() {

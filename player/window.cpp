@@ -139,12 +139,21 @@ void onClick(HWND window, LPARAM lParam) {
     }
 }
 
-void onClose(HWND window) {
-    StopIfFinished(true);
+// Once a run: at the close, or earlier when the session ends, after which Windows may end the
+// process without a close.
+void savePlace(HWND window) {
+    if (player.placeSaved)
+        return;
+    player.placeSaved = true;
     RECT place;
     GetWindowRect(window, &place);
     writeSettingInt(kPlayerKey, placeName("Cd").data(), place.left);
     writeSettingInt(kPlayerKey, placeName("Ld").data(), place.top);
+}
+
+void onClose(HWND window) {
+    StopIfFinished(true);
+    savePlace(window);
 }
 
 // Windows 10 asks for the size at a monitor's DPI before the window goes there: the player's
@@ -201,9 +210,18 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DESTROY:
         onDestroy(window);
         return 0;
+    case WM_ENDSESSION:
+        if (wParam)
+            savePlace(window);
+        return 0;
+    // Their pointers are only the system's where it has a DPI per monitor.
     case WM_GETDPISCALEDSIZE:
+        if (!perMonitorDpi())
+            return DefWindowProcA(window, message, wParam, lParam);
         return onGetDpiScaledSize(wParam, lParam);
     case WM_DPICHANGED:
+        if (!perMonitorDpi())
+            return DefWindowProcA(window, message, wParam, lParam);
         onDpiChanged(window, wParam, lParam);
         return 0;
     case WM_GETOBJECT:

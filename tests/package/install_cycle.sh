@@ -4,9 +4,11 @@
 # installer, silent: programs, Start-menu shortcuts (none for VeboWAVE, which started without a
 # file ends at once), uninstaller and Add/Remove entry, and no file association; the installed
 # programs start and end; the silent uninstaller takes all of it away and keeps the user's
-# settings. Then a silent install with /ASSOCIATE: VeboWAVE offered for five types without
-# taking any over, its command opening a picture; the uninstaller run by hand, "Yes" to
-# removing the settings, and nothing of the program left.
+# settings, and another program's type key (.mov, a default value and no subkeys). A folder of
+# another program is refused. Then a silent install with /ASSOCIATE: VeboWAVE offered for five
+# types without taking any over, its command opening a picture; the uninstaller run by hand,
+# "Yes" to removing the settings, and nothing of the program left. The installer script has no
+# PATH code.
 source "$(dirname "$0")/../e2e/lib.sh" "$@"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 # Packages are named for the Windows they are built for, which the prefix is made for too.
@@ -57,7 +59,7 @@ delete_if_empty() {
 
 # What an interrupted run may have left: the next run starts from a prefix without it.
 forget_installation() {
-    wine "$winctl" kill "$(basename "$setup")" Uninstall.exe Un.exe >/dev/null 2>&1 || true
+    wine "$winctl" kill "$(basename "$setup")" VeboUninstall.exe Un.exe >/dev/null 2>&1 || true
     rm -rf "$vendor_folder" "$menu"
     local key
     for key in "$uninstall_key" "$vendor_key" "HKCR\\$progid" 'HKCR\Applications\VeboWAVE.exe' \
@@ -75,26 +77,26 @@ trap 'forget_installation; cleanup' EXIT
 # Runs the uninstaller where it is installed, the way an installer calls it: without _?= it
 # would copy itself away and return at once; with it, it cannot delete itself or its folder.
 uninstall_in_place() {
-    printf '@"%s\\Uninstall.exe" /S _?=%s\r\n' "$install_dir" "$install_dir" \
+    printf '@"%s\\VeboUninstall.exe" /S _?=%s\r\n' "$install_dir" "$install_dir" \
         >"$work/uninstall.bat"
     wine cmd /c "$(winpath "$work/uninstall.bat")" </dev/null || fail "uninstaller exit code $?"
     local left
     left=$(ls -A "$installed")
-    [ "$left" = Uninstall.exe ] || fail "left in the install folder: $left"
-    rm "$installed/Uninstall.exe"
+    [ "$left" = VeboUninstall.exe ] || fail "left in the install folder: $left"
+    rm "$installed/VeboUninstall.exe"
     rmdir "$installed" "$vendor_folder"
 }
 
 check_installed() {
     local file
-    for file in VeboWAVE.exe VeboCALC.exe ReadMe.txt Uninstall.exe; do
+    for file in VeboWAVE.exe VeboCALC.exe VeboReadMe.txt VeboUninstall.exe; do
         [ -f "$installed/$file" ] || fail "$file not installed"
     done
-    for file in VeboWAVE.exe VeboCALC.exe ReadMe.txt; do
+    for file in VeboWAVE.exe VeboCALC.exe VeboReadMe.txt; do
         unzip -p "$zip" "$top/$file" | cmp -s - "$installed/$file" || fail "installed $file differs"
     done
     local link target
-    for link in VeboCALC:VeboCALC.exe "Read me:ReadMe.txt" Uninstall:Uninstall.exe; do
+    for link in VeboCALC:VeboCALC.exe "Read me:VeboReadMe.txt" Uninstall:VeboUninstall.exe; do
         target="$install_dir\\${link#*:}"
         [ -f "$menu/${link%%:*}.lnk" ] || fail "no Start-menu shortcut ${link%%:*}"
         grep -aqF "$target" "$menu/${link%%:*}.lnk" || fail "${link%%:*}.lnk is not for $target"
@@ -103,7 +105,7 @@ check_installed() {
     local pair value
     for pair in "DisplayName=VeboWAVE and VeboCALC" "DisplayVersion=$version" Publisher=Tessaril \
         "DisplayIcon=$install_dir\\VeboWAVE.exe" \
-        "UninstallString=\"$install_dir\\Uninstall.exe\""; do
+        "UninstallString=\"$install_dir\\VeboUninstall.exe\""; do
         value=$(reg_value "$uninstall_key" "${pair%%=*}")
         [ "$value" = "${pair#*=}" ] || fail "Add/Remove ${pair%%=*} is '$value'"
     done
@@ -141,18 +143,31 @@ cmp -s "$build/packages/VeboCALC.exe" "$build/calc/VeboCALC.exe" ||
 
 # The ZIP: one folder with the two programs as built and the read-me in CR LF lines.
 listing=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
-[ "$listing" = "$top/ReadMe.txt $top/VeboCALC.exe $top/VeboWAVE.exe " ] ||
+[ "$listing" = "$top/VeboCALC.exe $top/VeboReadMe.txt $top/VeboWAVE.exe " ] ||
     fail "the ZIP holds $listing"
 unzip -p "$zip" "$top/VeboWAVE.exe" | cmp -s - "$build/player/VeboWAVE.exe" ||
     fail "zipped VeboWAVE.exe differs from the build's"
 unzip -p "$zip" "$top/VeboCALC.exe" | cmp -s - "$build/calc/VeboCALC.exe" ||
     fail "zipped VeboCALC.exe differs from the build's"
-readme=$(unzip -p "$zip" "$top/ReadMe.txt")
+readme=$(unzip -p "$zip" "$top/VeboReadMe.txt")
 [ "$(head -n 1 <<<"$readme")" = "VeboWAVE and VeboCALC $version"$'\r' ] ||
     fail "read-me does not start with the version"
 ! grep -qv $'\r$' <<<"$readme" || fail "read-me has lines without CR LF"
 
+# The installer script as CPack made it from the project's template: nothing in it reads or
+# writes PATH (CMake's own removes $INSTDIR\bin from it at every uninstall, and on Windows 95
+# rewrites AUTOEXEC.BAT to do so).
+script=$build/packages/_CPack_Packages/$(cat "$build/wine/arch")/NSIS/project.nsi
+[ -f "$script" ] || fail "no installer script at $script"
+! grep -vE '^[[:space:]]*;' "$script" |
+    grep -nE 'PATH|AUTOEXEC|Environment|AddToPath|RemoveFromPath|WriteRegExpandStr' ||
+    fail "the installer script has PATH code"
+
 forget_installation
+# Another program's type: a key with a default value and no subkeys, which the uninstaller's
+# "delete if empty" must leave as it is.
+wine reg delete 'HKCR\.mov' /f >/dev/null 2>&1 || true
+wine reg add 'HKCR\.mov' /ve /d OtherPlayer.movie /f >/dev/null
 classes_before=$(classes_state)
 python3 "$source_dir/tools/make_samples.py" "$work"
 
@@ -178,6 +193,18 @@ wait_exit "$pid" 60
 
 uninstall_in_place
 check_uninstalled kept
+
+# Another program's folder, named with /D: refused, and nothing of it overwritten.
+other=$work/otherprogram # /D takes no quotation marks, and wine would add them for a blank
+mkdir -p "$other"
+echo "another program's uninstaller" >"$other/Uninstall.exe"
+echo "another program's read-me" >"$other/ReadMe.txt"
+wine "$setup" /S "/D=$(winpath "$other")" && fail "installed into another program's folder"
+[ "$(ls -A "$other" | tr '\n' ' ')" = "ReadMe.txt Uninstall.exe " ] ||
+    fail "the other program's folder now holds $(ls -A "$other")"
+[ "$(cat "$other/Uninstall.exe")" = "another program's uninstaller" ] ||
+    fail "the other program's file was overwritten"
+! key_exists "$uninstall_key" || fail "an Add/Remove entry for a refused install"
 
 # With /ASSOCIATE: VeboWAVE under "Open with" of the five types; their defaults untouched.
 declare -A defaults_before
@@ -223,7 +250,7 @@ wait_exit "$pid" 60
 # from a copy of itself. "Yes" to the question takes the settings too, but not a key of
 # another Tessaril program beside them. The vendor's folder goes last.
 wine reg add 'HKCU\Software\Tessaril\Other' /v Kept /d 1 /f >/dev/null
-wine "$installed/Uninstall.exe" </dev/null || fail "uninstaller exit code $?"
+wine "$installed/VeboUninstall.exe" </dev/null || fail "uninstaller exit code $?"
 # The start of the caption the wizard and its question share.
 caption="VeboWAVE and VeboCALC Uninstall"
 wine "$winctl" click "$caption" "&Uninstall" 60 || fail "no Uninstall button"
@@ -235,6 +262,7 @@ while [ -e "$vendor_folder" ]; do
     sleep 0.1
 done
 check_uninstalled removed
+[ "$(default_value 'HKCR\.mov')" = OtherPlayer.movie ] || fail "another program's .mov key went"
 [ "$(reg_value 'HKCU\Software\Tessaril\Other' Kept)" = 1 ] || fail "another program's key went too"
 wine reg delete 'HKCU\Software\Tessaril\Other' /f >/dev/null
 echo "package install cycle: all checks passed"

@@ -49,3 +49,26 @@ TEST(Utf8Names, ExtensionAndWindowTitleAreFoundOnlyWhereTheyAre) {
     EXPECT_STREQ(fileNameOf("Z:\\tmp\\ソ"), "ソ");
     EXPECT_STREQ(fileNameOf("表ソ.wav"), "表ソ.wav");
 }
+
+TEST(ClassifyExtension, TheFilesOwnExtensionInAnyCase) {
+    struct Case {
+        const char* path;
+        MediaKind kind;
+    };
+    const Case cases[] = {
+        {"Record.Wav", kWave},
+        {"C:\\a\\x.mId", kMidi},
+        {"x.Avi", kVideo},
+        {"D:film.moV", kVideo},
+        {"C:\\p.bMp", kPicture},
+        {"song.wav.mp3", kNone},
+        {"C:\\a.wav\\notes", kNone},
+        {"x.wavy", kNone},
+        {"wav", kNone},
+        {"", kNone},
+        {"C:\\dir.mid\\x", kNone},
+        {"x.WA", kNone},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(classifyExtension(c.path), c.kind) << c.path;
+}

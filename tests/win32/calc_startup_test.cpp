@@ -16,6 +16,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -280,4 +281,25 @@ TEST_F(CalcStartup, PlacesBeyondTheIntRangeAreClampedNotUndefined) {
     loadCalcValues();
     EXPECT_EQ(startup.WinX, INT_MAX);
     EXPECT_EQ(startup.WinY, INT_MIN);
+}
+
+TEST_F(CalcStartup, SessionEndStoresTheFourValuesAtOnceAndTheEndDoesNotAgain) {
+    const char* names[] = {"Cd", "Ld", "OldVal", "OldMem"};
+    std::vector<std::string> atCancelledEnd, atSessionEnd;
+    run([&](HWND d) {
+        SetWindowPos(d, nullptr, 150, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        type(d, "1/3=");
+        clickKey(d, kIdMemoryAdd);
+        SendMessageA(d, WM_ENDSESSION, FALSE, 0); // the session goes on
+        for (const char* name : names)
+            atCancelledEnd.push_back(stored(name));
+        SendMessageA(d, WM_ENDSESSION, TRUE, 0);
+        for (const char* name : names)
+            atSessionEnd.push_back(stored(name));
+        registryWriteText(kCalcKey, "OldVal", "7");
+        end(d);
+    });
+    EXPECT_EQ(atCancelledEnd, std::vector<std::string>(4, "(missing)"));
+    EXPECT_EQ(atSessionEnd, (std::vector<std::string>{"150", "160", "0.333333", "0.333333"}));
+    EXPECT_EQ(stored("OldVal"), "7"); // stored once a run
 }

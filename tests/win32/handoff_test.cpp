@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -149,6 +150,74 @@ TEST_F(HandOff, LongTextsAreCutToTheWorkAreas) {
     ASSERT_EQ(shellRecord.calls.size(), 3u);
     EXPECT_EQ(shellRecord.calls[0],
               "exec open " + std::string(10, 'a') + "|" + std::string(299, 'b') + "||1");
+}
+
+// The shell would open the file with this very program (the test program stands in for the
+// player), however it names it: then nothing is handed off.
+std::string thisProgram() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::string inSmallLetters(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string shortForm(const std::string& path) {
+    char brief[MAX_PATH] = "";
+    GetShortPathNameA(path.c_str(), brief, MAX_PATH);
+    return brief;
+}
+
+TEST_F(HandOff, FileTheShellWouldOpenWithThisPlayerIsShownHereOrRefused) {
+    struct Case {
+        const char* text;
+        std::string program; // what the shell would start
+        MediaKind kind;      // what the player shows itself
+        const char* left;    // the text left for the player
+        bool box;            // "cannot show" reported
+    };
+    const Case cases[] = {
+        {"C:\\Record.Wav", thisProgram(), kWave, "C:\\Record.Wav", false},
+        {"C:\\a.mId", inSmallLetters(thisProgram()), kMidi, "C:\\a.mId", false},
+        {"C:\\My Docs\\p.Bmp /x", shortForm(thisProgram()), kPicture, "C:\\My Docs\\p.Bmp", false},
+        {"C:\\film.Mov", thisProgram(), kVideo, "C:\\film.Mov", false},
+        {"C:\\Tune.mp3", thisProgram(), kNone, "C:\\Tune.mp3", true},
+    };
+    for (const Case& c : cases) {
+        shellRecord = ShellRecord{};
+        shellRecord.existing = {"C:\\My Docs\\p.Bmp"};
+        shellRecord.associatedProgram = c.program;
+        std::array<char, 129> area{};
+        std::snprintf(area.data(), area.size(), "%s", c.text);
+        EXPECT_EQ(handOffFile(area.data()), c.kind) << c.text;
+        EXPECT_STREQ(area.data(), c.left);
+        EXPECT_EQ(shellRecord.calls, (Calls{"drive 2", "drive 2", "folder C:\\work"})) << c.text;
+        Calls boxes;
+        if (c.box)
+            boxes.push_back("CallWAVE|VeboWAVE cannot show this kind of file|" + kBoxStyle);
+        EXPECT_EQ(shellRecord.boxes, boxes) << c.text;
+    }
+}
+
+TEST_F(HandOff, AnotherProgramOrNoAssociationStillGetsTheShellCall) {
+    for (const std::string& program : {thisProgram() + "x", std::string("C:\\other.exe")}) {
+        shellRecord = ShellRecord{};
+        shellRecord.associatedProgram = program;
+        std::array<char, 129> area{};
+        std::snprintf(area.data(), area.size(), "C:\\Record.Wav");
+        EXPECT_EQ(handOffFile(area.data()), kNone);
+        EXPECT_EQ(shellRecord.asked, (Calls{"C:\\Record.Wav"}));
+        EXPECT_EQ(shellRecord.calls.at(1), "exec open C:\\Record.Wav|||1") << program;
+    }
+    shellRecord = ShellRecord{};
+    shellRecord.associatedProgram = thisProgram();
+    shellRecord.findResult = SE_ERR_NOASSOC; // the answer, not the text left, counts
+    handOff("C:\\Record.Wav");
+    EXPECT_EQ(shellRecord.calls.at(1), "exec open C:\\Record.Wav|||1");
 }
 
 TEST(ShowCallError, EachCodeHasItsText) {

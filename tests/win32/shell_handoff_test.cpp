@@ -108,3 +108,21 @@ TEST(ShellHandOff, MissingDriveShowsPathNotFound) {
     GetCurrentDirectoryA(MAX_PATH, after);
     EXPECT_STREQ(after, before);
 }
+
+TEST(ShellHandOff, FileAssociatedWithThePlayerItselfIsNotHandedBack) {
+    // This program stands in for the player: the shell would start it again with the file.
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    setDefaultValue(".vebolp", "vebolpfile");
+    setDefaultValue("vebolpfile\\shell\\open\\command", "\"" + std::string(self) + "\" \"%1\"");
+    std::string document = folderOfThisProgram() + "\\loop.vebolp";
+    std::ofstream(document) << "x";
+    callErrorBox = recordBox;
+    messageShown.clear();
+    char area[129];
+    std::snprintf(area, sizeof area, "%s", document.c_str());
+    EXPECT_EQ(handOffFile(area), kNone);
+    callErrorBox = MessageBoxA;
+    EXPECT_EQ(messageShown, "VeboWAVE cannot show this kind of file");
+    DeleteFileA(document.c_str());
+}

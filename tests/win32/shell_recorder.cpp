@@ -43,6 +43,12 @@ HINSTANCE WINAPI fakeShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR p
     return reinterpret_cast<HINSTANCE>(shellRecord.shellResult);
 }
 
+HINSTANCE WINAPI fakeFindExecutable(LPCSTR file, LPCSTR, LPSTR program) {
+    shellRecord.asked.push_back(file);
+    std::snprintf(program, MAX_PATH, "%s", shellRecord.associatedProgram.c_str());
+    return reinterpret_cast<HINSTANCE>(shellRecord.findResult);
+}
+
 int WINAPI fakeMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
     shellRecord.boxes.push_back(std::string(owner ? "owner " : "") + caption + "|" + text + "|" +
                                 std::to_string(style));
@@ -53,8 +59,8 @@ int WINAPI fakeMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
 
 ShellRecorderScope::ShellRecorderScope() {
     shellRecord = ShellRecord{};
-    shellSeam = {fakeExists,        fakeCurrentDrive, fakeChangeDrive,
-                 fakeCurrentFolder, fakeChangeFolder, fakeShellExecute};
+    shellSeam = {fakeExists,       fakeCurrentDrive, fakeChangeDrive,   fakeCurrentFolder,
+                 fakeChangeFolder, fakeShellExecute, fakeFindExecutable};
     callErrorBox = fakeMessageBox;
 }
 

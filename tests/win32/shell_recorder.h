@@ -14,6 +14,10 @@ struct ShellRecord {
     std::string folder = "C:\\work";
     bool folderFits = true;
     INT_PTR shellResult = 42;
+    // What FindExecutable answers: the program the shell would start, and its result.
+    std::string associatedProgram = "C:\\Windows\\notepad.exe";
+    INT_PTR findResult = 42;
+    std::vector<std::string> asked; // the files FindExecutable was asked about
     std::vector<std::string> calls; // in order: "drive N", "folder X", "exec FILE|PARAMS|DIR"
     std::vector<std::string> boxes; // "caption|text|style"
 };

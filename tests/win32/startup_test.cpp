@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -105,6 +106,22 @@ TEST_F(PlayerStartup, OtherFilesAreHandedOffAndNoWindowClassIsMade) {
     EXPECT_FALSE(registryHasKey(kPlayerKey));
 }
 
+TEST_F(PlayerStartup, FileTheShellWouldHandBackIsShownByThePlayerItself) {
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    shellRecord.associatedProgram = self;
+    HWND window = startPlayer(GetModuleHandleA(nullptr), nullptr, " C:\\Record.Bmp ", SW_HIDE);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(player.mediaKind, kPicture);
+    EXPECT_STREQ(player.mediaPath, "C:\\Record.Bmp");
+    EXPECT_EQ(shellRecord.calls,
+              (std::vector<std::string>{"drive 2", "drive 2", "folder C:\\work"}));
+    DestroyWindow(window);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    UnregisterClassA(kPlayerClass, GetModuleHandleA(nullptr));
+}
+
 TEST_F(PlayerStartup, FirstStartStoresTheFourBarValuesWithTheirDefaults) {
     loadBarValues();
     EXPECT_EQ(stored("Quennet"), "0");
@@ -143,6 +160,16 @@ TEST_F(PlayerStartup, HugeStoredNumbersSaturateInsteadOfWrapping) {
     registryWriteText(kPlayerKey, "BLcx", "1e30");
     loadBarValues();
     EXPECT_EQ(stored("BLcx"), "2147483647");
+}
+
+TEST_F(PlayerStartup, BarWidthIsHeldToAWindowsButStoredAsItWas) {
+    const std::pair<const char*, int> widths[] = {{"100000", 32767}, {"32767", 32767}, {"-5", 0}};
+    for (const auto& [text, width] : widths) {
+        registryWriteText(kPlayerKey, "BLcx", text);
+        loadBarValues();
+        EXPECT_EQ(player.barWidth, width) << text;
+        EXPECT_EQ(stored("BLcx"), text);
+    }
 }
 
 TEST_F(PlayerStartup, RegistryThatCannotBeUsedLeavesTheDefaults) {

@@ -165,6 +165,32 @@ TEST_F(WindowClose, CloseStopsTheDeviceAndSavesThePlaceOfItsKind) {
         EXPECT_EQ(stored(other), "(missing)") << other;
 }
 
+TEST_F(WindowClose, SessionEndSavesThePlaceOnceAndTheCloseDoesNotAgain) {
+    ASSERT_NE(open("C:\\song.wav"), nullptr);
+    MoveWindow(window, 10, 20, 134, 173, FALSE);
+    SendMessageA(window, WM_ENDSESSION, FALSE, 0); // the session goes on
+    EXPECT_EQ(stored("Cd1"), "(missing)");
+    SendMessageA(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(stored("Cd1"), "10");
+    EXPECT_EQ(stored("Ld1"), "20");
+    MoveWindow(window, 30, 40, 134, 173, FALSE);
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(stored("Cd1"), "10");
+    EXPECT_EQ(stored("Ld1"), "20");
+}
+
+TEST_F(WindowPlace, VideoFramesNoWindowCanHoldLeaveTheStartSize) {
+    const RECT sources[] = {
+        {0, 0, 40000, 240}, {0, 0, 320, 32768}, {0, 10, 320, 5}, {-2147483647, 0, 2147483647, 240}};
+    for (const RECT& source : sources) {
+        mciScript.source = source;
+        ASSERT_NE(open("C:\\film.avi"), nullptr);
+        RECT outer = place();
+        EXPECT_EQ(outer.right - outer.left, 166) << source.right; // 160 + 6
+        EXPECT_EQ(outer.bottom - outer.top, 165) << source.right; // 120 + 6 + 19 + 20
+    }
+}
+
 TEST_F(WindowClose, EachKindKeepsItsOwnPlace) {
     ASSERT_NE(open("C:\\film.avi"), nullptr);
     MoveWindow(window, 10, 10, 327, 286, FALSE);

@@ -3,6 +3,8 @@
 #include "player_window.h"
 
 #include "player/band_draw.h"
+#include "player/dpi.h"
+#include "player/state.h"
 
 #include <utility>
 
@@ -30,4 +32,23 @@ TEST_F(WindowScale, SoundWindowTakesTheMeasuresOfEachDpi) {
         click((stopLeft + stopRight) / 2, height - 2);
         EXPECT_FALSE(IsWindow(window));
     }
+}
+
+TEST_F(WindowScale, WithoutADpiPerMonitorTheDpiMessagesAreLeftToTheSystem) {
+    ASSERT_NE(open("C:\\song.wav"), nullptr);
+    RECT before = place();
+    auto found = std::exchange(dpiForWindow, nullptr); // as on Windows 95 to 8.1
+    SIZE asked = {1, 2};
+    LRESULT answer = SendMessageA(window, WM_GETDPISCALEDSIZE, MAKEWPARAM(192, 192),
+                                  reinterpret_cast<LPARAM>(&asked));
+    RECT suggested = {40, 30, 500, 600};
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    dpiForWindow = found;
+    EXPECT_EQ(answer, FALSE);
+    EXPECT_EQ(asked.cx, 1);
+    EXPECT_EQ(asked.cy, 2);
+    EXPECT_EQ(player.dpi, 96);
+    RECT after = place();
+    EXPECT_EQ(std::make_pair(after.left, after.right), std::make_pair(before.left, before.right));
+    EXPECT_EQ(std::make_pair(after.top, after.bottom), std::make_pair(before.top, before.bottom));
 }
