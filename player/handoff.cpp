@@ -36,6 +36,8 @@ int realChangeDrive(int drive) {
 }
 
 bool realCurrentFolder(char* area, int capacity) {
+    if (capacity <= 0)
+        return false;
     DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(capacity), area);
     return length != 0 && length < static_cast<DWORD>(capacity);
 }
