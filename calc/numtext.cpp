@@ -1,9 +1,11 @@
 #include "numtext.h"
 
+#include "decimal_format.h"
 #include "text.h"
 
+#include <array>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -17,20 +19,24 @@ char hexDigit(double v) {
     return static_cast<char>(whole < 10 ? '0' + whole : 'A' + (whole - 10));
 }
 
-int formatFixed(double value, const char* format, char* text, std::size_t capacity) {
-    if (!std::isfinite(value)) {
-        // NaN has no sign worth showing (x87 and SSE give it different ones): plain overflow.
-        bool minus = std::isinf(value) && value < 0.0;
-        int length = std::snprintf(text, capacity, "%s%s", minus ? "-" : "", kOverflowNumberText);
-        return length < 0 ? 0 : length;
-    }
-    int length = std::snprintf(text, capacity, format, value);
-    if (length < 0) {
-        if (capacity > 0)
-            text[0] = '\0';
-        return 0;
-    }
-    return length;
+int formatFixed(double value, unsigned decimals, char* text, std::size_t capacity) {
+    if (std::isfinite(value))
+        return formatFixedDecimal(value, decimals, text, capacity);
+    // NaN has no sign worth showing (x87 and SSE give it different ones): plain overflow.
+    bool minus = std::isinf(value) && value < 0.0;
+    std::array<char, 20> overflow = {'-'};
+    copyText(overflow.data() + 1, overflow.size() - 1, kOverflowNumberText);
+    const char* shown = minus ? overflow.data() : overflow.data() + 1;
+    copyText(text, capacity, shown);
+    return static_cast<int>(std::strlen(shown));
+}
+
+// The whole part of a value from 0 up to 2^152, exactly, without the C library's floor.
+double wholePart(double x) {
+    // From 2^52 on every double is whole; below, the integer conversion truncates exactly.
+    if (x >= 0x1p52)
+        return x;
+    return static_cast<double>(static_cast<std::int64_t>(x));
 }
 
 // The number columns of the field, right-aligned, after the sign column: writes exactly
@@ -125,7 +131,7 @@ void formatHex(double value, char* text) {
     std::size_t count = 0;
     for (;;) {
         // Scaling by 1/16 and taking the remainder are exact for doubles, in every build.
-        double q = std::floor(x * 0.0625);
+        double q = wholePart(x * 0.0625);
         double r = x - q * 16.0;
         reversed[count++] = hexDigit(r);
         if (q >= 16.0) {
@@ -205,9 +211,9 @@ void fitDisplayField(char* text, unsigned width) {
 }
 
 int formatFixed6(double value, char* text, std::size_t capacity) {
-    return formatFixed(value, "%.6lf", text, capacity);
+    return formatFixed(value, 6, text, capacity);
 }
 
 int formatFixed0(double value, char* text, std::size_t capacity) {
-    return formatFixed(value, "%.0lf", text, capacity);
+    return formatFixed(value, 0, text, capacity);
 }

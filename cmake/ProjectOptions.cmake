@@ -41,37 +41,44 @@ else()
     endif()
 endif()
 
-if(VEBO_RELEASE)
-    # The C runtime that every 32-bit Windows has in its system folder, from Windows 95 and NT
-    # on, is crtdll.dll; msvcrt.dll came with Visual C++ 4.2 in 1996. GCC picks the runtime in its
-    # libgcc spec (this GCC has no -mcrtdll): the programs link with that same spec, mingw-w64's
-    # crtdll import library in place of its msvcrt one, and mingw-w64's own start-up code.
-    # The win64 test build keeps msvcrt.dll (no 64-bit Windows has crtdll.dll). The difference
-    # is the DLL's name alone for the C functions (memcpy, malloc, strlen, vfprintf and the
-    # like), and the start-up code reads the command line and file modes under crtdll's names
-    # (__GetMainArgs, _acmdln_dll, _fmode_dll, _commode_dll, __mb_cur_max_dll).
-    execute_process(COMMAND ${CMAKE_C_COMPILER} -dumpspecs OUTPUT_VARIABLE specs
-                    RESULT_VARIABLE failed)
-    string(REGEX MATCH "\\*libgcc:\n[^\n]*\n" libgcc "${specs}")
-    string(REPLACE " -lmsvcrt " " -lcrtdll " crtdll_libgcc "${libgcc}")
-    if(failed OR crtdll_libgcc STREQUAL libgcc)
-        message(FATAL_ERROR "${CMAKE_C_COMPILER} links no -lmsvcrt to replace with -lcrtdll")
+# Platform-free code that the programs link too: built as they are for Windows, with the
+# defaults (and so the sanitizers and fuzzers) on the host.
+function(vebo_linked_code target)
+    if(VEBO_WIN32)
+        vebo_program_code(${target})
+    else()
+        vebo_defaults(${target})
     endif()
-    set(VEBO_CRTDLL_SPECS ${CMAKE_BINARY_DIR}/crtdll.specs)
-    file(WRITE ${VEBO_CRTDLL_SPECS} "${crtdll_libgcc}")
-endif()
+endfunction()
 
 # A Windows GUI program: no console, stripped, small. Its relocations let Windows load it at a
 # random address (DYNAMIC_BASE, from Vista on) and its data is never run (NX_COMPAT); Windows
 # 95 and NT 4.0 ignore both marks and load it at its preferred base.
+# It links no C runtime DLL, whose copy planted beside the program Windows would load in its
+# place: program_runtime starts it and gives it the C string functions, and libgcc (static)
+# the helpers the compiler calls (64-bit division on i686, stack probes, static constructors).
 function(vebo_gui_program target)
     vebo_program_code(${target})
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
-    target_link_options(${target} PRIVATE -s -Wl,--dynamicbase -Wl,--nxcompat)
-    if(VEBO_RELEASE)
-        target_link_options(${target} PRIVATE -specs=${VEBO_CRTDLL_SPECS})
-    endif()
+    target_link_options(${target} PRIVATE -s -Wl,--dynamicbase -Wl,--nxcompat -nostartfiles
+                        -specs=${VEBO_NO_CRT_SPECS} -e ${VEBO_PROGRAM_ENTRY})
+    target_link_libraries(${target} PRIVATE program_runtime)
 endfunction()
+
+if(VEBO_WIN32)
+    # GCC ends every link with its libgcc spec, which for MinGW also names mingw-w64's start-up
+    # and C library and msvcrt.dll; the programs' spec names libgcc alone. It stays at the end
+    # of the line, after every library that needs it.
+    set(VEBO_NO_CRT_SPECS ${CMAKE_BINARY_DIR}/no_crt.specs)
+    file(WRITE ${VEBO_NO_CRT_SPECS} "*libgcc:\n-lgcc\n")
+    # The entry point as the linker names it: a stdcall function's name carries its argument
+    # bytes on i686.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(VEBO_PROGRAM_ENTRY _programStart@0)
+    else()
+        set(VEBO_PROGRAM_ENTRY programStart)
+    endif()
+endif()
 
 # A program's version resource and application manifest, from the project's version.
 # UTF8_CODE_PAGE: every *A function of the program speaks UTF-8 (Windows 10 1903 and later), so

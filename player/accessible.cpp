@@ -8,7 +8,6 @@
 
 #include <oleacc.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -204,7 +203,7 @@ struct BandObject final : IAccessible {
     STDMETHODIMP_(ULONG) Release() override {
         LONG left = --references;
         if (left == 0)
-            std::free(this);
+            HeapFree(GetProcessHeap(), 0, this);
         return static_cast<ULONG>(left);
     }
 
@@ -414,7 +413,7 @@ BandObject* newBandObject(HWND window) {
                                reinterpret_cast<void**>(&standard)) != S_OK ||
         standard == nullptr)
         return nullptr;
-    void* memory = std::malloc(sizeof(BandObject));
+    void* memory = HeapAlloc(GetProcessHeap(), 0, sizeof(BandObject));
     if (memory == nullptr) {
         standard->Release();
         return nullptr;

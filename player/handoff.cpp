@@ -5,8 +5,6 @@
 #include "platform.h"
 #include "text.h"
 
-#include <direct.h>
-#include <io.h>
 #include <shellapi.h>
 
 #include <array>
@@ -15,23 +13,38 @@
 namespace {
 
 int realPathExists(const char* path) {
-    return _access(path, 0) == 0;
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The drive of the current folder (0 for A:), or -1 for a network folder, which has none.
 int realCurrentDrive() {
-    return _getdrive() - 1;
+    std::array<char, MAX_PATH> folder{};
+    DWORD length = GetCurrentDirectoryA(MAX_PATH, folder.data());
+    if (length == 0 || length >= MAX_PATH || folder[1] != ':')
+        return -1;
+    char letter = folder[0];
+    if (letter >= 'a' && letter <= 'z')
+        letter = static_cast<char>(letter - 'a' + 'A');
+    return letter >= 'A' && letter <= 'Z' ? letter - 'A' : -1;
 }
 
+// "X:" makes the drive's own current folder the process's, as the C runtime's _chdrive does.
 int realChangeDrive(int drive) {
-    return drive >= 0 && drive < 26 ? _chdrive(drive + 1) : -1;
+    if (drive < 0 || drive >= 26)
+        return -1;
+    char driveOnly[] = {static_cast<char>('A' + drive), ':', '\0'};
+    return SetCurrentDirectoryA(driveOnly) ? 0 : -1;
 }
 
 bool realCurrentFolder(char* area, int capacity) {
-    return _getcwd(area, capacity) != nullptr;
+    if (capacity <= 0)
+        return false;
+    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(capacity), area);
+    return length != 0 && length < static_cast<DWORD>(capacity);
 }
 
 int realChangeFolder(const char* folder) {
-    return _chdir(folder);
+    return SetCurrentDirectoryA(folder) ? 0 : -1;
 }
 
 // shell32 is loaded only for a file that is handed off: the player's own files never need it.

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# A program for a bare Windows may use only system DLLs, and only the functions its committed
-# lists name: its import table (imports/<program>.txt) and the functions it may look up when
-# first needed (imports/<program>-looked-up.txt: any text in the program that a system DLL
-# exports under that name). Fails, naming the function, when one appears or disappears; prints
+# A program for a bare Windows may import only known DLLs (kernel32, user32, gdi32, advapi32),
+# which no copy beside it can replace, load only system DLLs, and use only the functions its
+# committed lists name: its import table (imports/<program>.txt) and the functions it may look
+# up when first needed (imports/<program>-looked-up.txt: any text in the program that a system
+# DLL exports under that name). Fails, naming the function, when one appears or disappears; prints
 # each program's size (the goal is 64 KiB) and DLLs.
 #   check_imports.sh EXE...     (IMPORT_LISTS=DIR reads the lists from DIR instead)
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/pe_imports.sh"
-allowed="^($(IFS='|'; echo "${system_dlls[*]}" | sed 's/\./\\./g'))$"
+# An extended regular expression that matches exactly the names of a list of DLLs.
+any_of() {
+    echo "^($(IFS='|'; echo "$*" | sed 's/\./\\./g'))$"
+}
+importable=$(any_of "${imported_dlls[@]}")
+loadable=$(any_of "${system_dlls[@]}")
 exports=$(mktemp)
 trap 'rm -f "$exports"' EXIT
 system_exports >"$exports"
@@ -40,8 +46,12 @@ for exe in "$@"; do
         fail "$name is not PE32 i386"
     [ "$(i686-w64-mingw32-objdump -p "$exe" | awk '/^Subsystem/ { print $2 }')" = 00000002 ] ||
         fail "$name is not a GUI program"
-    for dll in $imports $on_demand; do
-        grep -Eiq "$allowed" <<<"$dll" || fail "$name uses $dll"
+    for dll in $imports; do
+        grep -Eiq "$importable" <<<"$dll" ||
+            fail "$name imports $dll, which Windows may take from the program's own folder"
+    done
+    for dll in $on_demand; do
+        grep -Eiq "$loadable" <<<"$dll" || fail "$name uses $dll"
     done
 
     imported=$(imported_functions "$exe")

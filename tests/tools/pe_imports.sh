@@ -2,9 +2,12 @@
 # table. The host's binutils read 32- and 64-bit Windows programs alike.
 #   source pe_imports.sh
 
-# The system DLLs a program may use, imported or looked up.
-system_dlls=(kernel32.dll user32.dll gdi32.dll advapi32.dll winmm.dll shell32.dll ole32.dll oleacc.dll
-             oleaut32.dll crtdll.dll)
+# The DLLs a program may import: known DLLs on every Windows NT, which Windows always loads
+# from its system folder, so that no copy planted beside the program is loaded in their place.
+imported_dlls=(kernel32.dll user32.dll gdi32.dll advapi32.dll)
+# The system DLLs a program may use: those, and the ones it loads when first needed, by full
+# path from the system folder.
+system_dlls=("${imported_dlls[@]}" winmm.dll shell32.dll ole32.dll oleacc.dll oleaut32.dll)
 
 # DLLs in the import table: loaded with the program.
 static_imports() {

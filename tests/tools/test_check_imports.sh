@@ -2,7 +2,8 @@
 # The import check itself: it passes on the player and its list, and fails, naming each
 # function, on a list that misses an import, names an import the player does not have (a
 # multiple-monitor function, the mistake that kept the programs off Windows 95), or misses a
-# function the player looks up.
+# function the player looks up; and, whatever the lists say, on a program that imports a DLL
+# outside the known ones (a C runtime DLL, which a planted copy beside it could replace).
 #   test_check_imports.sh VEBOWAVE_EXE
 set -euo pipefail
 here=$(dirname "$0")
@@ -31,4 +32,21 @@ for expected in \
         exit 1
     }
 done
-echo "import check: names every function added, missing or misfiled"
+
+# The player with MSVCRT.dll in place of USER32.dll in its import table, and lists that agree.
+planted=$(mktemp -d)
+trap 'rm -rf "$lists" "$planted"' EXIT
+LC_ALL=C sed 's/USER32\.dll/MSVCRT.dll/' "$exe" >"$planted/VeboWAVE.exe"
+sed 's/^user32\.dll /msvcrt.dll /' "$here/imports/vebowave.txt" >"$planted/vebowave.txt"
+cp "$here/imports/vebowave-looked-up.txt" "$planted/"
+if out=$(IMPORT_LISTS=$planted bash "$here/check_imports.sh" "$planted/VeboWAVE.exe"); then
+    echo "FAIL: the check passed on a program that imports MSVCRT.dll"
+    exit 1
+fi
+expected="FAIL: VeboWAVE.exe imports MSVCRT.dll, which Windows may take from the program's own folder"
+grep -qxF "$expected" <<<"$out" || {
+    echo "FAIL: the check did not say '$expected'; it said:"
+    echo "$out"
+    exit 1
+}
+echo "import check: names every function added, missing or misfiled, and every DLL not known"
