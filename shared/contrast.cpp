@@ -1,0 +1,34 @@
+#include "contrast.h"
+
+namespace {
+
+bool contrastTheme = false;
+
+} // namespace
+
+const ContrastSeam kRealContrast = {SystemParametersInfoA, GetSysColor};
+ContrastSeam contrastSeam = kRealContrast;
+
+void readContrastTheme() {
+    HIGHCONTRASTA answer = {};
+    answer.cbSize = sizeof answer;
+    contrastTheme =
+        contrastSeam.systemParametersInfo(SPI_GETHIGHCONTRAST, sizeof answer, &answer, 0) &&
+        (answer.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+bool contrastThemeOn() {
+    return contrastTheme;
+}
+
+COLORREF systemColour(int index) {
+    return contrastSeam.sysColor(index);
+}
+
+void drawSystemBox(HDC dc, int left, int top, int right, int bottom, int line, int fill) {
+    HGDIOBJ pen = SelectObject(dc, CreatePen(PS_SOLID, 1, systemColour(line)));
+    HGDIOBJ brush = SelectObject(dc, CreateSolidBrush(systemColour(fill)));
+    Rectangle(dc, left, top, right, bottom);
+    DeleteObject(SelectObject(dc, pen));
+    DeleteObject(SelectObject(dc, brush));
+}
