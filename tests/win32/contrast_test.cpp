@@ -3,10 +3,12 @@
 // 96 and 192 DPI, and the calculator's display; the player's window follows a change at once.
 #include "player_window.h"
 
+#include "calc/dialog.h"
 #include "calc/display.h"
 #include "calc/keypad.h"
 #include "calc/resource.h"
 #include "contrast.h"
+#include "drawkit.h"
 #include "player/band_draw.h"
 #include "player/resbitmap.h"
 #include "player/state.h"
@@ -215,4 +217,27 @@ TEST_F(WindowContrast, ThemeChangeRepaintsInTheSystemColours) {
         tick();
         EXPECT_EQ(pixel(97, 137), testColour(COLOR_BTNTEXT)) << message; // STOP's square
     }
+}
+
+TEST(CalcContrast, ThemeChangeRepaintsTheDisplay) {
+    setDrawingKit(true);
+    HWND dialog =
+        CreateDialogParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
+    HWND display = GetDlgItem(dialog, kIdDisplay);
+    auto panel = [display] {
+        UpdateWindow(display);
+        HDC dc = GetDC(display);
+        COLORREF colour = GetPixel(dc, 4, 4);
+        ReleaseDC(display, dc);
+        return colour;
+    };
+    for (UINT message : {WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}) {
+        InvalidateRect(display, nullptr, FALSE);
+        EXPECT_EQ(panel(), RGB(0, 0, 0)); // the kit's, until Windows says
+        ThemeScope theme(Answer::kOn);
+        SendMessageA(dialog, message, 0, 0);
+        EXPECT_EQ(panel(), testColour(COLOR_WINDOW)) << message;
+    }
+    DestroyWindow(dialog);
+    setDrawingKit(false);
 }
