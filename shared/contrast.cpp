@@ -1,28 +1,16 @@
 #include "contrast.h"
 
-namespace {
-
 bool contrastTheme = false;
-
-} // namespace
 
 const ContrastSeam kRealContrast = {SystemParametersInfoA, GetSysColor};
 ContrastSeam contrastSeam = kRealContrast;
 
 void readContrastTheme() {
-    HIGHCONTRASTA answer = {};
+    HIGHCONTRASTA answer; // the system fills in all but the size, which is read first
     answer.cbSize = sizeof answer;
     contrastTheme =
         contrastSeam.systemParametersInfo(SPI_GETHIGHCONTRAST, sizeof answer, &answer, 0) &&
         (answer.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
-bool contrastThemeOn() {
-    return contrastTheme;
-}
-
-COLORREF systemColour(int index) {
-    return contrastSeam.sysColor(index);
 }
 
 void drawSystemBox(HDC dc, int left, int top, int right, int bottom, int line, int fill) {

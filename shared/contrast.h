@@ -18,11 +18,16 @@ extern const ContrastSeam kRealContrast;
 // accessibility options) counts as off.
 void readContrastTheme();
 
-// The answer of the last reading.
-bool contrastThemeOn();
+// The answer of the last reading (set only by readContrastTheme).
+extern bool contrastTheme;
+inline bool contrastThemeOn() {
+    return contrastTheme;
+}
 
 // The system colour `index` (COLOR_WINDOW, COLOR_BTNTEXT, ...).
-COLORREF systemColour(int index);
+inline COLORREF systemColour(int index) {
+    return contrastSeam.sysColor(index);
+}
 
 // Rectangle(left, top, right, bottom) outlined in the system colour `line` and filled with the
 // system colour `fill`, with a pen and brush made for it and deleted after it.
