@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include "clipboard.h"
+#include "contrast.h"
 #include "display.h"
 #include "keypad.h"
 #include "onscreen.h"
@@ -145,6 +146,11 @@ INT_PTR CALLBACK calcDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_DRAWITEM:
         paintDisplay(dialog, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        readContrastTheme();
+        redrawDisplay(dialog);
+        return FALSE; // the standard controls follow by themselves
     default:
         return FALSE;
     }

@@ -1,5 +1,6 @@
 #include "display.h"
 
+#include "contrast.h"
 #include "drawkit.h"
 #include "keypad.h"
 #include "text.h"
@@ -79,7 +80,8 @@ int drawDisplayText(HDC dc, const char* text, int availableWidth, int availableH
     int x = availableWidth + kTextInset - extent.cx;
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
-    SetTextColor(dc, drawingKit.colour[kGreen]);
+    SetTextColor(dc,
+                 contrastThemeOn() ? systemColour(COLOR_WINDOWTEXT) : drawingKit.colour[kGreen]);
     SetBkMode(dc, TRANSPARENT);
     TextOutA(dc, x, kTextInset, text, length);
     SetBkMode(dc, OPAQUE);
@@ -94,7 +96,10 @@ void paintDisplay(HWND dialog, const DRAWITEMSTRUCT* item) {
         return;
     HDC dc = item->hDC;
     const RECT& box = item->rcItem;
-    drawBox(dc, 0, 0, box.right - 1, box.bottom - 1, kBlack, kWhite);
+    if (contrastThemeOn())
+        drawSystemBox(dc, 0, 0, box.right - 1, box.bottom - 1, COLOR_WINDOWTEXT, COLOR_WINDOW);
+    else
+        drawBox(dc, 0, 0, box.right - 1, box.bottom - 1, kBlack, kWhite);
     if (dialog != nullptr)
         SetDlgItemTextA(dialog, kIdIndicator, memoryIndicator(calc));
     std::array<char, kDisplayTextArea> text{};

@@ -1,6 +1,7 @@
 #pragma once
 // The calculator's owner-drawn display: a black panel with a white outline and the number in
-// green, right-aligned, plus the memory indicator beside it.
+// green, right-aligned, plus the memory indicator beside it. While a contrast theme is on, the
+// panel takes the system's window colour and the outline and number its window text colour.
 #include "drawkit.h"
 
 #include <windows.h>
@@ -26,9 +27,9 @@ void drawBox(HDC dc, int left, int top, int right, int bottom, KitColour brush, 
 // availableWidth / (17 * 115 / 100) in integers, in the "Venus" face.
 LOGFONTA displayFont(int availableWidth, int availableHeight);
 
-// Draws `text` in kit green with its right end 8 pixels beyond availableWidth and its top at
-// y = 8, and returns the font's cell height. Draws nothing and returns 0 when the panel is too
-// small for the font to have a size.
+// Draws `text` in kit green (the window text colour under a contrast theme) with its right end
+// 8 pixels beyond availableWidth and its top at y = 8, and returns the font's cell height.
+// Draws nothing and returns 0 when the panel is too small for the font to have a size.
 int drawDisplayText(HDC dc, const char* text, int availableWidth, int availableHeight);
 
 // Select kit pen or kit brush `colour` and return the object selected before; a value outside

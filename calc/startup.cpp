@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "clipboard_keys.h"
+#include "contrast.h"
 #include "dialog.h"
 #include "drawkit.h"
 #include "keypad.h"
@@ -57,6 +58,7 @@ int runCalculator(HINSTANCE instance) {
     if (!supportedPlatform())
         return 0;
     setDrawingKit(true);
+    readContrastTheme();
     loadCalcValues();
     // Whatever becomes of the dialog, the values go back: as read when it could not be made.
     valuesSaved = false;

@@ -3,6 +3,7 @@
 #include "accessible.h"
 #include "band_draw.h"
 #include "bmpview.h"
+#include "contrast.h"
 #include "dpi.h"
 #include "drawkit.h"
 #include "media.h"
@@ -60,6 +61,7 @@ LRESULT onCreate(HWND window) {
     int x = readPlace("Cd");
     int y = readPlace("Ld");
     setDrawingKit(true);
+    readContrastTheme();
     // Windows 10 may have made the window on a monitor of another DPI than the screen's: it
     // takes that monitor's measures before it fits its media.
     int dpi = windowDpi(window);
@@ -85,7 +87,7 @@ void onPaint(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     if ((player.mediaKind == kWave || player.mediaKind == kMidi) && !inBarMode()) {
         int side = scaledToDpi(128, player.dpi); // the art's 128 pixels, scaled as the band is
-        DrawResourceBitmap(dc, RESOURCE_NAME(IDB_WAVE), 0, 0, SIZE{side, side});
+        DrawResourceBitmap(dc, RESOURCE_NAME(IDB_WAVE), 0, 0, SIZE{side, side}, &kWaveTheme);
     } else if (player.mediaKind == kPicture)
         ShowBmpFile(dc, player.mediaPath);
     // Video is painted by its device; the band waits for the next tick.
@@ -226,6 +228,11 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_GETOBJECT:
         return answerGetObject(window, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        readContrastTheme();
+        InvalidateRect(window, nullptr, FALSE); // the band follows at the next tick
+        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

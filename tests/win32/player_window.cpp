@@ -91,6 +91,14 @@ bool PlayerWindow::quitPosted(WPARAM& code) {
     return true;
 }
 
+void PlayerWindow::moveToDpi(int dpi) const {
+    SIZE asked = {};
+    SendMessageA(window, WM_GETDPISCALEDSIZE, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&asked));
+    RECT suggested = {40, 30, 40 + asked.cx, 30 + asked.cy};
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 RECT PlayerWindow::place() const {
     RECT rect = {};
     GetWindowRect(window, &rect);

@@ -61,6 +61,9 @@ class PlayerWindow : public ::testing::Test {
     void tick() const { SendMessageA(window, WM_TIMER, 1, 0); }
     void click(int x, int y) const { SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
 
+    // The window moved to a monitor of `dpi`, taking the size it asks for there.
+    void moveToDpi(int dpi) const;
+
     RECT place() const;
     RECT client() const;
     COLORREF pixel(int x, int y) const;

@@ -241,6 +241,15 @@ TEST_F(WindowAccess, VideoFramesBecomeTimeOnlyAtARateTheDeviceReports) {
     EXPECT_EQ(since(first), (Lines{"STATUS 0x20102 dev 7 item 16398"}));
 }
 
+TEST_F(WindowAccess, PartsLieOnTheirZonesAtTwiceTheDpi) {
+    ASSERT_NE(open("C:\\song.wav"), nullptr);
+    moveToDpi(192);
+    ClientObject band(window);
+    EXPECT_EQ(text(band.location(kTrackChild)), text(onScreen(window, 0, 256, 176, 296)));
+    EXPECT_EQ(text(band.location(kStopChild)), text(onScreen(window, 176, 256, 216, 296)));
+    EXPECT_EQ(text(band.location(kPlayPauseChild)), text(onScreen(window, 216, 256, 256, 296)));
+}
+
 TEST_F(WindowAccess, PartsLieWhereTheBandDrawsThem) {
     ASSERT_NE(open("C:\\song.wav"), nullptr);
     ClientObject band(window);

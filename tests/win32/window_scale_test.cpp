@@ -52,3 +52,36 @@ TEST_F(WindowScale, WithoutADpiPerMonitorTheDpiMessagesAreLeftToTheSystem) {
     EXPECT_EQ(std::make_pair(after.left, after.right), std::make_pair(before.left, before.right));
     EXPECT_EQ(std::make_pair(after.top, after.bottom), std::make_pair(before.top, before.bottom));
 }
+
+TEST_F(WindowScale, SoundPictureAtTwiceTheDpiShowsEachArtPixelAsTwoByTwo) {
+    ASSERT_NE(open("C:\\song.wav"), nullptr);
+    moveToDpi(192);
+    UpdateWindow(window);
+    HDC shown = GetDC(window);
+    HDC copy = CreateCompatibleDC(shown);
+    HBITMAP copied = CreateCompatibleBitmap(shown, 256, 256);
+    HGDIOBJ previousCopy = SelectObject(copy, copied);
+    BitBlt(copy, 0, 0, 256, 256, shown, 0, 0, SRCCOPY);
+    HDC art = CreateCompatibleDC(shown);
+    HBITMAP wave = LoadBitmapA(GetModuleHandleA(nullptr), "WAVE");
+    HGDIOBJ previousArt = SelectObject(art, wave);
+    int differences = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            differences += GetPixel(copy, x, y) != GetPixel(art, x / 2, y / 2);
+    EXPECT_EQ(differences, 0);
+    DeleteObject(SelectObject(art, previousArt));
+    DeleteObject(SelectObject(copy, previousCopy));
+    DeleteDC(art);
+    DeleteDC(copy);
+    ReleaseDC(window, shown);
+}
+
+TEST_F(WindowScale, BarKeepsItsWidthInScreenPixels) {
+    save("Quennet", "1");
+    save("BLcx", "300");
+    ASSERT_NE(open("C:\\song.wav"), nullptr);
+    moveToDpi(192);
+    EXPECT_EQ(client().right, 300);
+    EXPECT_EQ(client().bottom, 40); // the band, scaled
+}
