@@ -14,6 +14,8 @@ const char* callErrorText(int code) {
         return "Out of memory";
     case kNoAssociation:
         return "No association defined for that file";
+    case kPathTooLong:
+        return "Path too long";
     default:
         return "Unknown error";
     }

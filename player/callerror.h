@@ -11,6 +11,7 @@ enum CallError : int {
     kAccessDenied = SE_ERR_ACCESSDENIED, // shown as "Network error"
     kOutOfMemory = SE_ERR_OOM,
     kNoAssociation = SE_ERR_NOASSOC,
+    kPathTooLong = ERROR_FILENAME_EXCED_RANGE, // the player's own, above the shell's codes
 };
 
 // The message box of showCallError; a seam so that the player can run without a desktop

@@ -13,8 +13,17 @@ enum MediaKind : int {
 // wave, midi, video, picture; the last one found wins (C:\a.wav\b.mid is Midi).
 MediaKind classifyPath(const char* path);
 
-// The longest path the player holds (its area has one more byte for the terminator).
-constexpr int kMaxPathLength = 128;
+// The longest path the player takes, in characters as the system counts them (UTF-16 units):
+// MAX_PATH less its terminator.
+constexpr int kMaxPathCharacters = 259;
+
+// The area that holds such a path as text: a character takes at most 3 bytes of UTF-8 (one of
+// 4 bytes counts as two), and the terminator one more.
+constexpr int kPathArea = 3 * kMaxPathCharacters + 1;
+
+// What the file calls of 16-bit Windows hold, OpenFile's OFSTRUCT among them: a longer path
+// reaches such a call in its short form.
+constexpr int kOldPathLength = 128;
 
 // The window text for a path: what follows its last backslash, or the whole path.
 const char* fileNameOf(const char* path);

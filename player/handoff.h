@@ -1,6 +1,8 @@
 #pragma once
 // Opening a file that the player does not show with the application the system associates
 // with it.
+#include "classify.h"
+
 #include <windows.h>
 
 // The platform calls of the hand-off in one record: the drives and folders it changes and
@@ -17,14 +19,16 @@ struct ShellSeam {
 extern ShellSeam shellSeam;
 extern const ShellSeam kRealShell;
 
-// Work areas of the hand-off.
-constexpr int kFileNameArea = 400;
-constexpr int kParametersArea = 300;
+// Work areas of the hand-off: each holds the player's whole path.
+constexpr int kFileNameArea = kPathArea;
+constexpr int kParametersArea = kPathArea;
 constexpr int kFolderArea = 200;
 
 // Trims the text in place, splits it into an existing file name and parameters, and asks the
-// shell to open it while its drive is current; reports a failure with showCallError.
-void handOffFile(char* commandText);
+// shell to open it while its drive is current; reports a failure with showCallError. A whole
+// name (one the command line quoted) is not split, and reaches the shell quoted, so that
+// nothing splits it at a blank there either.
+void handOffFile(char* commandText, bool wholeName = false);
 
 // Upper-cases a-z and the accented small letters of code page 1252 to their base capital.
 unsigned char foldLetter(unsigned char letter);
