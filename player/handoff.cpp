@@ -2,7 +2,6 @@
 
 #include "callerror.h"
 #include "platform.h"
-#include "shortpath.h"
 #include "text.h"
 
 #include <direct.h>
@@ -94,6 +93,7 @@ unsigned char foldLetter(unsigned char letter) {
 
 namespace {
 
+// A quoted name is one file's to the shell too, whatever blanks it holds.
 HINSTANCE openWithShell(const char* name, const char* parameters, bool quoted) {
     std::array<char, kFileNameArea + 2> quotedName{}; // a name of the area between its marks
     if (quoted) {
@@ -104,39 +104,6 @@ HINSTANCE openWithShell(const char* name, const char* parameters, bool quoted) {
         name = quotedName.data();
     }
     return shellSeam.shellExecute(nullptr, "open", name, parameters, "", SW_SHOWNORMAL);
-}
-
-// The extension of the path's file name, from its last dot ("" when it has none).
-const char* extensionOf(const char* path) {
-    const char* name = fileNameOf(path);
-    const char* dot = std::strrchr(name, '.');
-    return dot != nullptr ? dot : name + std::strlen(name);
-}
-
-// Whether both paths end in the same extension, in either case: a short form may cut it
-// (.html to .HTM), and the shell would then choose the program of another extension.
-bool sameExtension(const char* path, const char* other) {
-    auto folded = [](const char* letter) {
-        return foldLetter(static_cast<unsigned char>(*letter));
-    };
-    const char* a = extensionOf(path);
-    const char* b = extensionOf(other);
-    for (; *a != '\0' && folded(a) == folded(b); ++a, ++b) {
-    }
-    return folded(a) == folded(b);
-}
-
-// The shell's answer for the name; when it finds no file under a long name, for the name's
-// short form (Wine's shell, for one, finds none whose path has 256 characters or more).
-INT_PTR openAnyForm(const char* name, const char* parameters, bool quoted) {
-    auto result = reinterpret_cast<INT_PTR>(openWithShell(name, parameters, quoted));
-    std::array<char, kPathArea> shortName{};
-    if ((result == kFileNotFound || result == kPathNotFound) &&
-        std::strlen(name) > static_cast<std::size_t>(kOldPathLength) &&
-        shortFormOf(name, shortName.data(), shortName.size()) &&
-        std::strcmp(shortName.data(), name) != 0 && sameExtension(shortName.data(), name))
-        result = reinterpret_cast<INT_PTR>(openWithShell(shortName.data(), parameters, quoted));
-    return result;
 }
 
 } // namespace
@@ -161,12 +128,14 @@ void handOffFile(char* commandText, bool wholeName) {
             return;
         }
     }
+    // A whole name stays unsplit: once trimmed, it begins with no blank.
     std::size_t split = wholeName ? 0 : fileNameLength(fileName.data());
     if (fileName[split] == ' ') {
         copyText(parameters.data(), parameters.size(), fileName.data() + split + 1);
         fileName[split] = '\0';
     }
-    INT_PTR result = openAnyForm(fileName.data(), parameters.data(), wholeName);
+    auto result =
+        reinterpret_cast<INT_PTR>(openWithShell(fileName.data(), parameters.data(), wholeName));
 
     shellSeam.changeDrive(savedDrive);
     if (folderRecorded)

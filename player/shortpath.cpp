@@ -7,19 +7,15 @@
 
 #include <cstring>
 
-bool shortFormOf(const char* path, char* area, std::size_t capacity) {
-    DWORD length = GetShortPathNameA(path, area, static_cast<DWORD>(capacity));
-    if (length > 0 && length < capacity)
-        return true;
-    area[0] = '\0';
-    return false;
-}
-
 bool copyOldCallPath(char* area, std::size_t capacity, const char* path) {
-    if (std::strlen(path) > static_cast<std::size_t>(kOldPathLength) &&
-        shortFormOf(path, area, capacity) &&
-        std::strlen(area) <= static_cast<std::size_t>(kOldPathLength))
-        return true;
+    constexpr auto kHeld = static_cast<std::size_t>(kOldPathLength);
+    // The short form's length, or the area it would need: no short form is 0, and one that
+    // does not fit the area (or a volume without short names) is longer than the call holds.
+    if (std::strlen(path) > kHeld) {
+        std::size_t length = GetShortPathNameA(path, area, static_cast<DWORD>(capacity));
+        if (length > 0 && length <= kHeld)
+            return true;
+    }
     if (copyText(area, capacity, path))
         return true;
     area[0] = '\0';

@@ -1,6 +1,6 @@
 #pragma once
-// Long paths for calls that hold kOldPathLength bytes: the multimedia file I/O beneath MCI, as
-// OpenFile, is documented to take no more.
+// Long paths for calls that may hold only kOldPathLength bytes: the multimedia file I/O beneath
+// MCI came from 16-bit Windows, where OpenFile takes no more; Wine's holds 259 bytes.
 #include <cstddef>
 
 // Copies into the area the form of the path that such a call opens: the path itself when it
@@ -8,7 +8,3 @@
 // is, which a newer system's call may still take. Never a cut path: false, with the area
 // empty, when the chosen form does not fit the area.
 bool copyOldCallPath(char* area, std::size_t capacity, const char* path);
-
-// The short form of an existing file's path into the area; false when the system gives none
-// that fits (no such file, or a volume that keeps no short names and a path as long).
-bool shortFormOf(const char* path, char* area, std::size_t capacity);

@@ -1,8 +1,6 @@
 // Opening a session: the MCI requests that start sound and video, and those of the size probe.
 #include "media_session_fixture.h"
 
-#include <cstring>
-
 TEST_F(StartAudioTest, WaveIsOpenedMeasuredAndPlayedWithNotification) {
     mciScript.length = 4321;
     startWave();
@@ -92,26 +90,19 @@ TEST_F(StartAudioTest, FailedLengthQueryLeavesNoLength) {
 // MCI's devices read their files through calls that hold 128 bytes: a longer path reaches
 // them in its short form; one with no short form (a missing file) goes as it is, never cut.
 TEST_F(StartAudioTest, PathPast128BytesIsOpenedInItsShortForm) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = temp + std::string(130, 'f');
-    CreateDirectoryA(folder.c_str(), nullptr);
-    std::string song = folder + "\\song of the year.wav";
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    std::string song = folder + std::string(130, 's') + ".wav";
     CloseHandle(CreateFileA(song.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     char shortForm[kPathArea] = "";
     GetShortPathNameA(song.c_str(), shortForm, kPathArea);
-    ASSERT_LE(std::strlen(shortForm), 128u);
-    ASSERT_GT(std::strlen(shortForm), 0u);
-    std::string missing = folder + "\\missing.wav";
+    std::string missing = song + ".wav";
     startWave(song.c_str());
     startWave(missing.c_str());
-    startVideo(song.c_str());
-    ASSERT_EQ(mciRequests.size(), 11u);
-    EXPECT_EQ(mciRequests[0].element, shortForm);
-    EXPECT_EQ(mciRequests[3].element, missing);
-    EXPECT_EQ(mciRequests[6].element, shortForm);
     DeleteFileA(song.c_str());
-    RemoveDirectoryA(folder.c_str());
+    EXPECT_EQ(mciRequests[0].element, shortForm);
+    EXPECT_LE(mciRequests[0].element.size(), 128u);
+    EXPECT_EQ(mciRequests[3].element, missing);
 }
 
 TEST_F(StartVideoTest, VideoIsShownInTheWindowAboveTheBandAndPlayedWithoutWaiting) {

@@ -84,24 +84,17 @@ TEST_F(PlayerStartup, CommandLineGivesThePathBetweenTheMarksUpToMaxPath) {
     }
 }
 
-TEST_F(PlayerStartup, EmptyAndBlankCommandLinesEndAtOnceWithoutAnything) {
+// An overlong one says so in a box, and nothing else.
+TEST_F(PlayerStartup, EmptyBlankAndOverlongCommandLinesEndAtOnceWithoutAnything) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (const char* line : {"", "    ", "\"\"", "\"   \""}) {
-        EXPECT_EQ(runPlayer(instance, nullptr, line, SW_SHOWNORMAL), 0);
+    for (std::string line : {std::string(""), std::string("    "), std::string("\"\""),
+                             std::string("\"   \""), path(260), std::string(2000, 'y')}) {
+        EXPECT_EQ(runPlayer(instance, nullptr, line.c_str(), SW_SHOWNORMAL), 0);
         EXPECT_FALSE(classRegistered()) << line;
         EXPECT_TRUE(shellRecord.calls.empty()) << line;
-        EXPECT_TRUE(shellRecord.boxes.empty()) << line;
         EXPECT_FALSE(registryHasKey(kPlayerKey)) << line;
     }
-}
-
-TEST_F(PlayerStartup, OverlongCommandLineEndsWithTheBoxThatSaysSo) {
-    std::string line = "C:\\" + std::string(253, 'x') + ".wav";
-    EXPECT_EQ(runPlayer(GetModuleHandleA(nullptr), nullptr, line.c_str(), SW_SHOWNORMAL), 0);
-    EXPECT_EQ(shellRecord.boxes, (std::vector<std::string>{"CallWAVE|Path too long|48"}));
-    EXPECT_TRUE(shellRecord.calls.empty());
-    EXPECT_FALSE(classRegistered());
-    EXPECT_FALSE(registryHasKey(kPlayerKey));
+    EXPECT_EQ(shellRecord.boxes, (std::vector<std::string>(2, "CallWAVE|Path too long|48")));
 }
 
 TEST_F(PlayerStartup, OtherFilesAreHandedOffAndNoWindowClassIsMade) {
@@ -111,6 +104,15 @@ TEST_F(PlayerStartup, OtherFilesAreHandedOffAndNoWindowClassIsMade) {
     EXPECT_EQ(shellRecord.calls[0], "exec open song.Wav|||1");
     EXPECT_FALSE(classRegistered());
     EXPECT_FALSE(registryHasKey(kPlayerKey));
+}
+
+// A name the shell quoted is one file's, beside a folder named after its first word too.
+TEST_F(PlayerStartup, QuotedFileIsHandedOffWholeAndQuoted) {
+    shellRecord.existing = {"C:\\Docs\\Project", "C:\\Docs\\Project notes.txt"};
+    const char* line = "\"C:\\Docs\\Project notes.txt\" \"C:\\b.txt\"";
+    EXPECT_EQ(runPlayer(GetModuleHandleA(nullptr), nullptr, line, SW_SHOWNORMAL), 0);
+    ASSERT_GE(shellRecord.calls.size(), 2u);
+    EXPECT_EQ(shellRecord.calls[1], "exec open \"C:\\Docs\\Project notes.txt\"|||1");
 }
 
 TEST_F(PlayerStartup, FirstStartStoresTheFourBarValuesWithTheirDefaults) {
