@@ -2,6 +2,7 @@
 
 #include "bmpfile.h"
 #include "callerror.h"
+#include "classify.h"
 #include "resbitmap.h"
 
 #include <array>
@@ -31,7 +32,7 @@ struct PictureBlock {
 // so that read-only files, files on read-only media and files that another program has open
 // are shown too. OpenFile itself would refuse any file whose full path reaches 128 bytes.
 HANDLE openPicture(const char* path) {
-    std::array<char, MAX_PATH> found{};
+    std::array<char, kPathArea> found{}; // as long as the player's own path, in UTF-8 too
     DWORD length = SearchPathA(nullptr, path, nullptr, static_cast<DWORD>(found.size()),
                                found.data(), nullptr);
     if (length == 0 || length >= found.size())

@@ -16,6 +16,8 @@ const char* callErrorText(int code) {
         return "No association defined for that file";
     case kNotShownHere:
         return "VeboWAVE cannot show this kind of file";
+    case kPathTooLong:
+        return "Path too long";
     default:
         return "Unknown error";
     }

@@ -13,6 +13,7 @@ enum CallError : int {
     kNoAssociation = SE_ERR_NOASSOC,
     // Not a result of the shell, which would start this very player with the file again.
     kNotShownHere = 0x100,
+    kPathTooLong = ERROR_FILENAME_EXCED_RANGE, // the player's own, above the shell's codes
 };
 
 // The message box of showCallError; a seam so that the player can run without a desktop

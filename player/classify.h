@@ -17,8 +17,17 @@ MediaKind classifyPath(const char* path);
 // the last dot of the file's own name; kNone for any other extension or none.
 MediaKind classifyExtension(const char* path);
 
-// The longest path the player holds (its area has one more byte for the terminator).
-constexpr int kMaxPathLength = 128;
+// The longest path the player takes, in characters as the system counts them (UTF-16 units):
+// MAX_PATH less its terminator.
+constexpr int kMaxPathCharacters = 259;
+
+// The area that holds such a path as text: a character takes at most 3 bytes of UTF-8 (one of
+// 4 bytes counts as two), and the terminator one more.
+constexpr int kPathArea = 3 * kMaxPathCharacters + 1;
+
+// What the file calls of 16-bit Windows hold, OpenFile's OFSTRUCT among them: a longer path
+// reaches such a call in its short form.
+constexpr int kOldPathLength = 128;
 
 // The window text for a path: what follows its last backslash, or the whole path.
 const char* fileNameOf(const char* path);

@@ -112,6 +112,19 @@ MediaKind showHereOrRefuse(char* commandText, std::size_t fileNameLength) {
     return kind;
 }
 
+// A quoted name is one file's to the shell too, whatever blanks it holds.
+HINSTANCE openWithShell(const char* name, const char* parameters, bool quoted) {
+    std::array<char, kFileNameArea + 2> quotedName{}; // a name of the area between its marks
+    if (quoted) {
+        std::size_t length = std::strlen(name);
+        quotedName[0] = '"';
+        std::memcpy(quotedName.data() + 1, name, length);
+        quotedName[length + 1] = '"';
+        name = quotedName.data();
+    }
+    return shellSeam.shellExecute(nullptr, "open", name, parameters, "", SW_SHOWNORMAL);
+}
+
 } // namespace
 
 unsigned char foldLetter(unsigned char letter) {
@@ -124,7 +137,7 @@ unsigned char foldLetter(unsigned char letter) {
     return letter;
 }
 
-MediaKind handOffFile(char* commandText) {
+MediaKind handOffFile(char* commandText, bool wholeName) {
     int savedDrive = shellSeam.currentDrive();
     std::array<char, kFolderArea> savedFolder{};
     // A folder too long for the record is not restored: the shell call leaves it unchanged.
@@ -144,7 +157,8 @@ MediaKind handOffFile(char* commandText) {
             return kNone;
         }
     }
-    std::size_t split = fileNameLength(fileName.data());
+    // A whole name stays unsplit: once trimmed, it begins with no blank.
+    std::size_t split = wholeName ? 0 : fileNameLength(fileName.data());
     if (fileName[split] == ' ') {
         copyText(parameters.data(), parameters.size(), fileName.data() + split + 1);
         fileName[split] = '\0';
@@ -153,8 +167,8 @@ MediaKind handOffFile(char* commandText) {
     bool toThisPlayer = shellOpensWithThisPlayer(fileName.data());
     INT_PTR result = 0;
     if (!toThisPlayer)
-        result = reinterpret_cast<INT_PTR>(shellSeam.shellExecute(
-            nullptr, "open", fileName.data(), parameters.data(), "", SW_SHOWNORMAL));
+        result =
+            reinterpret_cast<INT_PTR>(openWithShell(fileName.data(), parameters.data(), wholeName));
 
     shellSeam.changeDrive(savedDrive);
     if (folderRecorded)

@@ -20,18 +20,19 @@ struct ShellSeam {
 extern ShellSeam shellSeam;
 extern const ShellSeam kRealShell;
 
-// Work areas of the hand-off.
-constexpr int kFileNameArea = 400;
-constexpr int kParametersArea = 300;
+// Work areas of the hand-off: each holds the player's whole path.
+constexpr int kFileNameArea = kPathArea;
+constexpr int kParametersArea = kPathArea;
 constexpr int kFolderArea = 200;
 
 // Trims the text in place, splits it into an existing file name and parameters, and asks the
-// shell to open it while its drive is current; reports a failure with showCallError. Where the
-// shell would open the file with this very player, nothing is handed off: a file of a kind the
-// player shows (its extension in any case) leaves its name alone in the text and its kind is
-// returned, for the player to show it; any other is reported as a kind it cannot show.
-// Otherwise kNone.
-MediaKind handOffFile(char* commandText);
+// shell to open it while its drive is current; reports a failure with showCallError. A whole
+// name (one the command line quoted) is not split, and reaches the shell quoted, so that
+// nothing splits it at a blank there either. Where the shell would open the file with this very
+// player, nothing is handed off: a file of a kind the player shows (its extension in any case)
+// leaves its name alone in the text and its kind is returned, for the player to show it; any
+// other is reported as a kind it cannot show. Otherwise kNone.
+MediaKind handOffFile(char* commandText, bool wholeName = false);
 
 // Upper-cases a-z and the accented small letters of code page 1252 to their base capital.
 unsigned char foldLetter(unsigned char letter);

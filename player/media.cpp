@@ -2,8 +2,8 @@
 
 #include "callerror.h"
 #include "platform.h"
+#include "shortpath.h"
 #include "state.h"
-#include "text.h"
 
 namespace {
 
@@ -111,7 +111,7 @@ int windowSide(LONG from, LONG to) {
 
 bool probeVideoSize(const char* path, int& width, int& height) {
     MediaSession& media = session();
-    if (!copyText(media.videoPath, sizeof media.videoPath, path))
+    if (!copyOldCallPath(media.videoPath, sizeof media.videoPath, path))
         return false;
     media.generic.dwCallback = notifyWindow();
     media.videoSource.dwCallback = notifyWindow();
@@ -137,7 +137,7 @@ int StartAudio(const char* path) {
     if (kind == kMidi && mciSeam.midiOutDevices() == 0)
         return 0;
     // A path cut to fit would name another file.
-    if (!copyText(media.audioPath, sizeof media.audioPath, path)) {
+    if (!copyOldCallPath(media.audioPath, sizeof media.audioPath, path)) {
         showCallError(kFileNotFound);
         return 0;
     }
@@ -166,7 +166,7 @@ int StartVideo(const char* path) {
     MediaSession& media = session();
     if (path[0] == '\0' || player.mediaKind != kVideo)
         return 0;
-    if (!copyText(media.videoPath, sizeof media.videoPath, path)) {
+    if (!copyOldCallPath(media.videoPath, sizeof media.videoPath, path)) {
         showCallError(kFileNotFound);
         return 0;
     }

@@ -3,7 +3,6 @@
 #include "bmpview.h"
 #include "media.h"
 #include "onscreen.h"
-#include "startup.h"
 #include "state.h"
 
 namespace {
@@ -80,19 +79,4 @@ void FitWindowToMedia(HWND window, const char* path, int x, int y) {
         top = centredTop();
     }
     MoveWindow(window, left, top, player.windowWidth, player.windowHeight, FALSE);
-}
-
-void rescaleWindowSize(int dpi) {
-    bool band = player.mediaKind < kPicture && !inBarMode();
-    // A picture and a video's frames keep their pixels: shown at their own size at every DPI.
-    int mediaWidth = player.windowWidth - player.frameWidth;
-    int mediaHeight = player.windowHeight - player.frameHeight - player.captionHeight -
-                      (band ? player.bandHeight : 0);
-    setGeometryAtDpi(dpi);
-    if (player.mediaKind >= kVideo) {
-        player.windowWidth = mediaWidth + player.frameWidth;
-        player.windowHeight = mediaHeight + player.frameHeight + player.captionHeight;
-    }
-    if (band)
-        player.windowHeight += player.bandHeight;
 }

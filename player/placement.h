@@ -6,8 +6,3 @@
 // place that would leave the window wholly off every monitor is not used: the window is
 // centred instead (a bar goes to the screen's corner).
 void FitWindowToMedia(HWND window, const char* path, int x, int y);
-
-// The window's size at another DPI, in the player's state (the window is not moved): a sound
-// window and a bar take that DPI's measures, a picture and a video's frames keep their own
-// size, and the band is scaled.
-void rescaleWindowSize(int dpi);

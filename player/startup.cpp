@@ -1,7 +1,7 @@
 #include "startup.h"
 
-#include "band.h"
-#include "dpi.h"
+#include "callerror.h"
+#include "geometry.h"
 #include "handoff.h"
 #include "platform.h"
 #include "resource.h"
@@ -17,52 +17,41 @@
 
 PlayerState player = {};
 
-bool takeCommandLine(const char* commandLine) {
+namespace {
+
+// Whether the path is one the system takes: MAX_PATH characters with the terminator, counted
+// as the system counts them (a name in UTF-8 or a double-byte code page has fewer characters
+// than bytes).
+bool fitsSystemPath(std::string_view path) {
+    if (path.size() >= static_cast<std::size_t>(kPathArea))
+        return false;
+    int characters =
+        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    return characters <= kMaxPathCharacters;
+}
+
+} // namespace
+
+CommandPath takeCommandLine(const char* commandLine) {
     // Only the members that cannot throw: the release links no exception support.
     std::string_view line(commandLine);
     line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
     line.remove_suffix(line.size() - (line.find_last_not_of(' ') + 1));
     // The shell quotes a path that holds a blank; a file name never holds a quotation mark, so
     // the pair is dropped, and whatever follows the closing mark (a second file) is ignored.
-    if (!line.empty() && line.front() == '"') {
+    bool quoted = !line.empty() && line.front() == '"';
+    if (quoted) {
         line.remove_prefix(1);
         line.remove_suffix(line.size() - std::min(line.find('"'), line.size()));
         if (line.find_first_not_of(' ') == std::string_view::npos)
             line = {};
     }
-    if (line.size() > static_cast<std::size_t>(kMaxPathLength))
-        return false;
+    player.mediaPath[0] = '\0';
+    if (!fitsSystemPath(line))
+        return CommandPath::kTooLong;
     std::memcpy(player.mediaPath, line.data(), line.size());
     player.mediaPath[line.size()] = '\0';
-    return true;
-}
-
-DWORD playerWindowStyle() {
-    return inBarMode() ? WS_POPUP : WS_POPUP | WS_CAPTION | WS_SYSMENU;
-}
-
-void setStartGeometry() {
-    setGeometryAtDpi(systemDpi());
-}
-
-void setGeometryAtDpi(int dpi) {
-    player.dpi = dpi;
-    WindowFrame frame = windowFrame(playerWindowStyle(), dpi);
-    player.frameWidth = frame.width;
-    player.frameHeight = frame.height;
-    player.captionHeight = frame.caption;
-    player.bandHeight = scaledToDpi(20, dpi);
-    player.buttonWidth = scaledToDpi(20, dpi);
-    if (inBarMode()) {
-        // The bar's width is the user's, in screen pixels.
-        player.windowWidth = player.barWidth;
-        player.windowHeight = player.bandHeight;
-        return;
-    }
-    bool video = player.mediaKind == kVideo;
-    player.windowWidth = player.frameWidth + scaledToDpi(video ? 160 : 128, dpi);
-    player.windowHeight =
-        player.captionHeight + player.frameHeight + scaledToDpi(video ? 120 : 128, dpi);
+    return quoted ? CommandPath::kQuoted : CommandPath::kPlain;
 }
 
 void loadBarValues() {
@@ -119,12 +108,19 @@ HWND startPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine
     player.instance = instance;
     if (!supportedPlatform())
         return nullptr;
-    if (commandLine == nullptr || !takeCommandLine(commandLine) || player.mediaPath[0] == '\0')
+    if (commandLine == nullptr)
+        return nullptr;
+    CommandPath path = takeCommandLine(commandLine);
+    if (path == CommandPath::kTooLong) {
+        showCallError(kPathTooLong); // a cut path would name another file
+        return nullptr;
+    }
+    if (player.mediaPath[0] == '\0')
         return nullptr;
     player.mediaKind = classifyPath(player.mediaPath);
     // A file the shell would only hand back is shown here, when the player can.
     if (player.mediaKind == kNone)
-        player.mediaKind = handOffFile(player.mediaPath);
+        player.mediaKind = handOffFile(player.mediaPath, path == CommandPath::kQuoted);
     if (player.mediaKind == kNone)
         return nullptr;
     return createPlayerWindow(previous, show);

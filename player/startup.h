@@ -12,22 +12,18 @@ HWND startPlayer(HINSTANCE instance, HINSTANCE previous, const char* commandLine
 // Dispatches the thread's messages until WM_QUIT; its code is the player's exit code.
 int runMessageLoop();
 
+// How the command line named its path.
+enum class CommandPath {
+    kPlain,   // as typed: a text that may carry parameters after the file's name
+    kQuoted,  // between quotation marks: a file's whole name
+    kTooLong, // longer than the system takes: nothing is taken
+};
+
 // Copies the path the command line names into the path area: the line without its surrounding
 // blanks, or, when that begins with a quotation mark, what stands between it and the next one
-// (or the end). A quoted path of blanks only is empty. A path longer than the area is refused
-// (false) rather than cut: a cut path would name another file.
-bool takeCommandLine(const char* commandLine);
-
-// Start geometry of the window for the kind, before the media fits it, at the screen's DPI: its
-// frame, its band and its size (a bar's too).
-void setStartGeometry();
-
-// The same at the DPI of the window's monitor: the frame from the system's metrics for it, the
-// band and the start size scaled from their 96-DPI lengths.
-void setGeometryAtDpi(int dpi);
-
-// The window's style: captioned, or a bare bar.
-DWORD playerWindowStyle();
+// (or the end). A quoted path of blanks only is empty. A path longer than MAX_PATH characters
+// as the system counts them is refused rather than cut: a cut path would name another file.
+CommandPath takeCommandLine(const char* commandLine);
 
 // Reads the four bar values and writes them back as integers.
 void loadBarValues();

@@ -12,8 +12,8 @@ struct MediaSession {
     WORD deviceId;
     DWORD mediaLength;
     DWORD mediaPosition;
-    char audioPath[kMaxPathLength + 1];
-    char videoPath[kMaxPathLength + 1];
+    char audioPath[kPathArea];
+    char videoPath[kPathArea];
     MCI_OPEN_PARMSA audioOpen;
     MCI_DGV_OPEN_PARMSA videoOpen;
     MCI_PLAY_PARMS audioPlay;
@@ -30,7 +30,7 @@ struct MediaSession {
 struct PlayerState {
     HINSTANCE instance;
     HWND mainWindow;
-    char mediaPath[kMaxPathLength + 1];
+    char mediaPath[kPathArea];
     MediaKind mediaKind;
     int dpi; // of the window's monitor; the measures below are in its pixels
     int frameWidth;
@@ -59,6 +59,6 @@ constexpr const char* kPlayerClass = "WINWAVE";
 constexpr int kLargestWindowSide = 32767;
 
 // Bar mode applies to sound files only.
-inline bool inBarMode() {
-    return player.barMode != 0 && player.mediaKind < kVideo;
+inline bool inBarMode(const PlayerState& state = player) {
+    return state.barMode != 0 && state.mediaKind < kVideo;
 }

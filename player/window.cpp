@@ -6,12 +6,12 @@
 #include "contrast.h"
 #include "dpi.h"
 #include "drawkit.h"
+#include "geometry.h"
 #include "media.h"
 #include "placement.h"
 #include "resbitmap.h"
 #include "resource.h"
 #include "settings.h"
-#include "startup.h"
 #include "state.h"
 #include "text.h"
 
@@ -66,7 +66,7 @@ LRESULT onCreate(HWND window) {
     // takes that monitor's measures before it fits its media.
     int dpi = windowDpi(window);
     if (dpi != player.dpi) {
-        setGeometryAtDpi(dpi);
+        setGeometry(startGeometryAtDpi(player, dpi));
         SetWindowPos(window, nullptr, 0, 0, player.windowWidth, player.windowHeight,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -161,17 +161,15 @@ void onClose(HWND window) {
 // Windows 10 asks for the size at a monitor's DPI before the window goes there: the player's
 // own, so that the rectangle it then suggests has the client area exactly as scaled.
 LRESULT onGetDpiScaledSize(WPARAM wParam, LPARAM lParam) {
-    PlayerState now = player; // the measures are only tried at the new DPI
-    rescaleWindowSize(LOWORD(wParam));
-    *reinterpret_cast<SIZE*>(lParam) = {player.windowWidth, player.windowHeight};
-    player = now;
+    WindowGeometry geometry = geometryAtDpi(player, LOWORD(wParam));
+    *reinterpret_cast<SIZE*>(lParam) = {geometry.windowWidth, geometry.windowHeight};
     return TRUE;
 }
 
 // The window went to a monitor of another DPI: it takes the rectangle Windows suggests, and the
 // band and the art follow.
 void onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
-    rescaleWindowSize(LOWORD(wParam));
+    setGeometry(geometryAtDpi(player, LOWORD(wParam)));
     const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
     player.windowWidth = suggested.right - suggested.left;
     player.windowHeight = suggested.bottom - suggested.top;

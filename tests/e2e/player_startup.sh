@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real VeboWAVE.exe: no argument, a picture, a file for the shell, an overlong command line.
+# The real VeboWAVE.exe: no argument, a picture, a file for the shell, an overlong path.
 source "$(dirname "$0")/lib.sh" "$@"
 exe=$build/player/VeboWAVE.exe
 key='HKCU\Software\Tessaril\VeboWAVE'
@@ -13,8 +13,10 @@ for args in "" "   "; do
 done
 wine "$winctl" wait WINWAVE 0 >/dev/null && fail "a window appeared without a file"
 
-# A command line longer than the player's path: refused, exit 0, no window, no registry key.
-start "$exe" "C:\\$(printf 'x%.0s' $(seq 200)).bmp"
+# A path longer than MAX_PATH: refused with a box that says so, exit 0, no registry key.
+start "$exe" "C:\\$(printf 'x%.0s' $(seq 300)).bmp"
+text=$(wine "$winctl" button CallWAVE 60 | tr -d '\r') || fail "no CallWAVE box"
+[ "$text" = "Path too long" ] || fail "box says '$text'"
 wait_exit $pid 60
 [ "$exit_code" -eq 0 ] || fail "exit code $exit_code for an overlong command line"
 wine reg query "$key" >/dev/null 2>&1 && fail "overlong command line still touched the registry"

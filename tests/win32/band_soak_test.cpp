@@ -4,7 +4,7 @@
 #include "player/band_draw.h"
 #include "drawkit.h"
 #include "gdi_count.h"
-#include "player/startup.h"
+#include "player/geometry.h"
 #include "player/state.h"
 
 #include <gtest/gtest.h>

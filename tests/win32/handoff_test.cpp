@@ -141,15 +141,15 @@ TEST_F(HandOff, FolderTooLongToRecordIsNotRestored) {
 
 TEST_F(HandOff, LongTextsAreCutToTheWorkAreas) {
     // Longer than the player's own path area: the hand-off still bounds every copy. The file
-    // name area keeps 399 characters, the parameters area 299.
-    std::string text = std::string(10, 'a') + " " + std::string(439, 'b');
+    // name area keeps one character less than its size, the name and the parameters in it.
+    std::string text = std::string(10, 'a') + " " + std::string(kFileNameArea + 140, 'b');
     shellRecord.existing = {std::string(10, 'a')};
     std::vector<char> area(text.begin(), text.end());
     area.push_back('\0');
     handOffFile(area.data());
     ASSERT_EQ(shellRecord.calls.size(), 3u);
-    EXPECT_EQ(shellRecord.calls[0],
-              "exec open " + std::string(10, 'a') + "|" + std::string(299, 'b') + "||1");
+    EXPECT_EQ(shellRecord.calls[0], "exec open " + std::string(10, 'a') + "|" +
+                                        std::string(kFileNameArea - 12, 'b') + "||1");
 }
 
 // The shell would open the file with this very program (the test program stands in for the

@@ -69,8 +69,8 @@ TEST_F(StartAudioTest, OpenFailureShowsFileNotFound) {
 }
 
 TEST_F(StartAudioTest, LongestPathIsOpenedWholeAndALongerOneIsRefused) {
-    std::string longest = "C:\\" + std::string(121, 'w') + ".wav";
-    ASSERT_EQ(longest.size(), 128u);
+    std::string longest = "C:\\" + std::string(kPathArea - 8, 'w') + ".wav";
+    ASSERT_EQ(longest.size(), kPathArea - 1u);
     startWave(longest.c_str());
     EXPECT_EQ(mciRequests[0].element, longest);
 
@@ -85,6 +85,24 @@ TEST_F(StartAudioTest, FailedLengthQueryLeavesNoLength) {
     mciScript.statusFailures[MCI_STATUS_LENGTH] = MCIERR_UNSUPPORTED_FUNCTION;
     startWave();
     EXPECT_EQ(player.session.mediaLength, 0u);
+}
+
+// MCI's devices read their files through calls that hold 128 bytes: a longer path reaches
+// them in its short form; one with no short form (a missing file) goes as it is, never cut.
+TEST_F(StartAudioTest, PathPast128BytesIsOpenedInItsShortForm) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    std::string song = folder + std::string(130, 's') + ".wav";
+    CloseHandle(CreateFileA(song.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    char shortForm[kPathArea] = "";
+    GetShortPathNameA(song.c_str(), shortForm, kPathArea);
+    std::string missing = song + ".wav";
+    startWave(song.c_str());
+    startWave(missing.c_str());
+    DeleteFileA(song.c_str());
+    EXPECT_EQ(mciRequests[0].element, shortForm);
+    EXPECT_LE(mciRequests[0].element.size(), 128u);
+    EXPECT_EQ(mciRequests[3].element, missing);
 }
 
 TEST_F(StartVideoTest, VideoIsShownInTheWindowAboveTheBandAndPlayedWithoutWaiting) {

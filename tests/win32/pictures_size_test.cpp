@@ -3,7 +3,7 @@
 #include "monitor_layout.h"
 #include "player/bmpview.h"
 #include "player/placement.h"
-#include "player/startup.h"
+#include "player/geometry.h"
 #include "player/state.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "registry_sandbox.h"
 #include "shell_recorder.h"
+#include "player/geometry.h"
 #include "player/startup.h"
 #include "player/state.h"
 
@@ -10,6 +11,17 @@
 #include <utility>
 
 namespace {
+
+// A path of so many characters as the system counts them, made of the unit (an emoji counts
+// as two), under C:\ and ending in .wav.
+std::string path(int characters, const std::string& unit = "q") {
+    int unitCharacters = unit == "🎵" ? 2 : 1;
+    std::string text = "C:\\";
+    int left = characters - 7;
+    for (; left >= unitCharacters; left -= unitCharacters)
+        text += unit;
+    return text + std::string(left, 'q') + ".wav";
+}
 
 class PlayerStartup : public ::testing::Test {
   protected:
@@ -32,69 +44,58 @@ class PlayerStartup : public ::testing::Test {
 } // namespace
 
 TEST_F(PlayerStartup, CommandLineIsTrimmedOfBlanksOnly) {
-    ASSERT_TRUE(takeCommandLine("  C:\\a b.wav  "));
+    ASSERT_EQ(takeCommandLine("  C:\\a b.wav  "), CommandPath::kPlain);
     EXPECT_STREQ(player.mediaPath, "C:\\a b.wav");
-    ASSERT_TRUE(takeCommandLine("\t\"x.wav\" "));
+    ASSERT_EQ(takeCommandLine("\t\"x.wav\" "), CommandPath::kPlain);
     EXPECT_STREQ(player.mediaPath, "\t\"x.wav\"");
 }
 
-// As the shell hands a path over: quoted when it holds a blank, perhaps with more after it.
-TEST_F(PlayerStartup, QuotedCommandLineGivesThePathBetweenTheMarks) {
-    std::string longest = "C:\\" + std::string(125, 'q');
+// As the shell hands a path over: quoted when it holds a blank, perhaps with more after it;
+// up to MAX_PATH characters as the system counts them, whatever their bytes in UTF-8.
+TEST_F(PlayerStartup, CommandLineGivesThePathBetweenTheMarksUpToMaxPath) {
+    using P = CommandPath;
     const struct {
         std::string line;
-        const char* path; // nullptr: refused
+        CommandPath taken;
+        std::string path;
     } cases[] = {
-        {" \"C:\\My Music\\a b.wav\" ", "C:\\My Music\\a b.wav"},
-        {"\"C:\\a b.bmp\" \"C:\\c d.wav\"", "C:\\a b.bmp"},
-        {"\"C:\\no end.mid  ", "C:\\no end.mid"},
-        {"C:\\My Music\\a b.wav", "C:\\My Music\\a b.wav"},
-        {"C:\\x.wav \"y\"", "C:\\x.wav \"y\""},
-        {"\"\"", ""},
-        {"\"   \"", ""},
-        {"\"" + longest + "\" " + std::string(200, 'z'), longest.c_str()},
-        {"\"" + longest + "x\"", nullptr},
+        {" \"C:\\My Music\\a b.wav\" ", P::kQuoted, "C:\\My Music\\a b.wav"},
+        {"\"C:\\a b.bmp\" \"C:\\c d.wav\"", P::kQuoted, "C:\\a b.bmp"},
+        {"\"C:\\no end.mid  ", P::kQuoted, "C:\\no end.mid"},
+        {"C:\\My Music\\a b.wav", P::kPlain, "C:\\My Music\\a b.wav"},
+        {"C:\\x.wav \"y\"", P::kPlain, "C:\\x.wav \"y\""},
+        {"\"\"", P::kQuoted, ""},
+        {"\"   \"", P::kQuoted, ""},
+        {path(129), P::kPlain, path(129)},
+        {"  " + path(259) + "  ", P::kPlain, path(259)},
+        {path(260), P::kTooLong, ""},
+        {"\"" + path(259) + "\" " + std::string(300, 'z'), P::kQuoted, path(259)},
+        {"\"" + path(260) + "\"", P::kTooLong, ""},
+        {std::string(2000, 'p'), P::kTooLong, ""},
+        // 259 characters in 763 bytes; an emoji counts as two.
+        {path(259, "音"), P::kPlain, path(259, "音")},
+        {path(260, "音"), P::kTooLong, ""},
+        {"\"" + path(259, "🎵") + "\"", P::kQuoted, path(259, "🎵")},
+        {path(261, "🎵"), P::kTooLong, ""},
     };
     for (const auto& c : cases) {
         std::memset(player.mediaPath, '#', sizeof player.mediaPath);
-        ASSERT_EQ(takeCommandLine(c.line.c_str()), c.path != nullptr) << c.line;
-        if (c.path != nullptr) {
-            EXPECT_STREQ(player.mediaPath, c.path) << c.line;
-        }
+        EXPECT_EQ(takeCommandLine(c.line.c_str()), c.taken) << c.line;
+        EXPECT_EQ(player.mediaPath, c.path) << c.line;
     }
 }
 
-TEST_F(PlayerStartup, CommandLineOf128CharactersIsTakenAnd129Refused) {
-    std::string longest(128, 'p');
-    ASSERT_TRUE(takeCommandLine(("   " + longest + "   ").c_str()));
-    EXPECT_EQ(std::string(player.mediaPath), longest);
-    EXPECT_FALSE(takeCommandLine(std::string(129, 'p').c_str()));
-    EXPECT_FALSE(takeCommandLine(std::string(200, 'p').c_str()));
-}
-
-// The limit counts bytes: a name in UTF-8 reaches it with fewer characters (an emoji is four
-// bytes), and an overlong one is refused whole rather than cut inside a character.
-TEST_F(PlayerStartup, CommandLineLimitCountsUtf8Bytes) {
-    std::string longest = "C:\\x";
-    for (int i = 0; i < 30; ++i)
-        longest += "🎵";
-    longest += ".wav";
-    ASSERT_EQ(longest.size(), 128u);
-    ASSERT_TRUE(takeCommandLine((" " + longest + " ").c_str()));
-    EXPECT_EQ(std::string(player.mediaPath), longest);
-    EXPECT_FALSE(takeCommandLine(("C:\\xx" + longest.substr(4)).c_str()));
-}
-
+// An overlong one says so in a box, and nothing else.
 TEST_F(PlayerStartup, EmptyBlankAndOverlongCommandLinesEndAtOnceWithoutAnything) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (std::string line :
-         {std::string(""), std::string("    "), std::string("\"\""), std::string("\"   \""),
-          std::string(190, 'x') + ".wav", std::string(200, 'y')}) {
+    for (std::string line : {std::string(""), std::string("    "), std::string("\"\""),
+                             std::string("\"   \""), path(260), std::string(2000, 'y')}) {
         EXPECT_EQ(runPlayer(instance, nullptr, line.c_str(), SW_SHOWNORMAL), 0);
         EXPECT_FALSE(classRegistered()) << line;
         EXPECT_TRUE(shellRecord.calls.empty()) << line;
         EXPECT_FALSE(registryHasKey(kPlayerKey)) << line;
     }
+    EXPECT_EQ(shellRecord.boxes, (std::vector<std::string>(2, "CallWAVE|Path too long|48")));
 }
 
 TEST_F(PlayerStartup, OtherFilesAreHandedOffAndNoWindowClassIsMade) {
@@ -120,6 +121,15 @@ TEST_F(PlayerStartup, FileTheShellWouldHandBackIsShownByThePlayerItself) {
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     UnregisterClassA(kPlayerClass, GetModuleHandleA(nullptr));
+}
+
+// A name the shell quoted is one file's, beside a folder named after its first word too.
+TEST_F(PlayerStartup, QuotedFileIsHandedOffWholeAndQuoted) {
+    shellRecord.existing = {"C:\\Docs\\Project", "C:\\Docs\\Project notes.txt"};
+    const char* line = "\"C:\\Docs\\Project notes.txt\" \"C:\\b.txt\"";
+    EXPECT_EQ(runPlayer(GetModuleHandleA(nullptr), nullptr, line, SW_SHOWNORMAL), 0);
+    ASSERT_GE(shellRecord.calls.size(), 2u);
+    EXPECT_EQ(shellRecord.calls[1], "exec open \"C:\\Docs\\Project notes.txt\"|||1");
 }
 
 TEST_F(PlayerStartup, FirstStartStoresTheFourBarValuesWithTheirDefaults) {
