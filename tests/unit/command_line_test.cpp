@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 TEST(ArgumentsOf, SkipsTheProgramNameQuotedOrNotAndTheBlanksAfterIt) {
-    struct Case {
-        const char* line;
-        const char* arguments;
-    };
-    const Case cases[] = {
+    // Each line, and the arguments in it.
+    const std::pair<const char*, const char*> cases[] = {
         {"C:\\Vebo\\VeboWAVE.exe C:\\a.wav", "C:\\a.wav"},
         {"\"C:\\Program Files\\Vebo\\VeboWAVE.exe\" C:\\My Music\\a b.wav",
          "C:\\My Music\\a b.wav"},
@@ -25,6 +23,6 @@ TEST(ArgumentsOf, SkipsTheProgramNameQuotedOrNotAndTheBlanksAfterIt) {
         // Bytes from 128 up (here the UTF-8 of "é") belong to the name.
         {"C:\\T\xC3\xA9l\xC3\xA9\\VeboWAVE.exe a.wav", "a.wav"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(std::string(argumentsOf(c.line)), c.arguments) << c.line;
+    for (auto [line, arguments] : cases)
+        EXPECT_EQ(std::string(argumentsOf(line)), arguments) << line;
 }

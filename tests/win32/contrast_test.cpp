@@ -1,6 +1,5 @@
 // Under a contrast theme, given through its seam (Wine always reports none), the parts the
-// programs draw themselves take the system's colours: the player's band and sound picture at
-// 96 and 192 DPI, and the calculator's display; the player's window follows a change at once.
+// programs draw themselves take the system's colours, and follow a change at once.
 #include "player_window.h"
 
 #include "calc/dialog.h"
@@ -8,7 +7,6 @@
 #include "calc/keypad.h"
 #include "calc/resource.h"
 #include "contrast.h"
-#include "drawkit.h"
 #include "player/band_draw.h"
 #include "player/resbitmap.h"
 #include "player/state.h"
@@ -20,7 +18,6 @@ namespace {
 
 enum class Answer { kOn, kOff, kFails }; // kFails: a Windows 95 without accessibility options
 Answer given = Answer::kOff;
-COLORREF (*givenColours)(int) = nullptr;
 
 // Answers only a question asked as the system wants it; a failed call leaves the flag set.
 BOOL WINAPI answerHighContrast(UINT action, UINT size, PVOID data, UINT) {
@@ -31,31 +28,26 @@ BOOL WINAPI answerHighContrast(UINT action, UINT size, PVOID data, UINT) {
     return given != Answer::kFails;
 }
 
-DWORD WINAPI givenSystemColour(int index) {
-    return givenColours(index);
-}
-
 // One colour per system colour index, none of them one of the kit or of the art.
-COLORREF testColour(int index) {
+DWORD WINAPI testColour(int index) {
     return RGB(40 + 9 * index, 200 - 7 * index, 17 + 11 * index);
 }
 
 // Windows' High Contrast Black and White.
-COLORREF highContrastBlack(int index) {
+DWORD WINAPI highContrastBlack(int index) {
     return index == COLOR_HIGHLIGHT                          ? RGB(26, 235, 255)
            : index == COLOR_WINDOW || index == COLOR_BTNFACE ? RGB(0, 0, 0)
                                                              : RGB(255, 255, 255);
 }
-COLORREF highContrastWhite(int index) {
+DWORD WINAPI highContrastWhite(int index) {
     return index == COLOR_HIGHLIGHT ? RGB(55, 0, 110) : highContrastBlack(index) ^ 0xFFFFFF;
 }
 
 // The system's answers while it lives; the real system's, read again, afterwards.
 struct ThemeScope {
-    explicit ThemeScope(Answer answer, COLORREF (*colours)(int) = testColour) {
+    explicit ThemeScope(Answer answer, DWORD(WINAPI* colours)(int) = testColour) {
         given = answer;
-        givenColours = colours;
-        contrastSeam = {answerHighContrast, givenSystemColour};
+        contrastSeam = {answerHighContrast, colours};
     }
     ~ThemeScope() {
         contrastSeam = kRealContrast;
@@ -65,7 +57,7 @@ struct ThemeScope {
 
 // A 32-bit top-down DIB section, painted into and read back.
 struct Picture {
-    Picture(int pictureWidth, int height) : width(pictureWidth) {
+    Picture(int width, int height) {
         BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
                            {}};
         bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -75,15 +67,10 @@ struct Picture {
         DeleteDC(dc);
         DeleteObject(bitmap);
     }
-    COLORREF at(int x, int y) const {
-        GdiFlush();
-        DWORD pixel = static_cast<const DWORD*>(bits)[y * width + x];
-        return RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
-    }
+    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = nullptr;
     void* bits = nullptr;
-    int width;
 };
 
 enum class Part { kBand, kWave, kDisplay };
@@ -104,15 +91,21 @@ void paint(HDC dc, Part part, int dpi) {
         paintDisplay(nullptr, &item);
 }
 
+COLORREF shown(HWND window, int x, int y) {
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
 } // namespace
 
 TEST(ContrastTheme, OwnPartsTakeTheSystemColours) {
     constexpr int kText = COLOR_BTNTEXT, kFace = COLOR_BTNFACE, kLit = COLOR_HIGHLIGHT;
     constexpr int kInk = COLOR_WINDOWTEXT, kPaper = COLOR_WINDOW;
     struct Spot {
-        int x;
-        int y;
-        int colour; // system colour index
+        int x, y, colour; // colour: a system colour index
     };
     // Track frame (top, left, bottom, right), elapsed and rest at the split; STOP's glyph, face,
     // top edge, inner shadow and outer edge; PAUSE's bar and the gap between.
@@ -127,22 +120,21 @@ TEST(ContrastTheme, OwnPartsTakeTheSystemColours) {
         {1, 257, kLit},    {87, 275, kLit},   {88, 275, kFace},  {174, 294, kFace},
         {195, 275, kText}, {181, 261, kFace}, {186, 257, kText}, {213, 266, kFace},
         {215, 266, kText}, {227, 275, kText}, {231, 275, kFace}, {238, 275, kText}};
-    // A white and a silver pixel of a letter; a black and a grey one of the background.
-    const std::vector<Spot> wave96 = {{26, 7, kInk}, {33, 7, kInk}, {0, 0, kPaper}, {4, 0, kPaper}};
-    const std::vector<Spot> wave192 = {
-        {53, 15, kInk}, {67, 15, kInk}, {1, 1, kPaper}, {9, 0, kPaper}};
-    // The display's outline on all four sides, its panel.
-    const std::vector<Spot> display = {{0, 20, kInk},  {80, 0, kInk},   {158, 20, kInk},
-                                       {80, 38, kInk}, {5, 30, kPaper}, {20, 20, kPaper}};
+    // A letter's white and silver pixels, the background's black and grey; the display's
+    // outline on all four sides and its panel.
     const struct {
         Part part;
         int dpi;
-        const std::vector<Spot>& spots;
-    } cases[] = {{Part::kBand, 96, band96},
-                 {Part::kBand, 192, band192},
-                 {Part::kWave, 96, wave96},
-                 {Part::kWave, 192, wave192},
-                 {Part::kDisplay, 96, display}};
+        std::vector<Spot> spots;
+    } cases[] = {
+        {Part::kBand, 96, band96},
+        {Part::kBand, 192, band192},
+        {Part::kWave, 96, {{26, 7, kInk}, {33, 7, kInk}, {0, 0, kPaper}, {4, 0, kPaper}}},
+        {Part::kWave, 192, {{53, 15, kInk}, {67, 15, kInk}, {1, 1, kPaper}, {9, 0, kPaper}}},
+        {Part::kDisplay,
+         96,
+         {{0, 20, kInk}, {80, 0, kInk}, {158, 20, kInk}, {80, 38, kInk}, {5, 30, kPaper}}},
+    };
     ThemeScope theme(Answer::kOn);
     readContrastTheme();
     calc = CalcState{};
@@ -177,8 +169,8 @@ TEST(ContrastTheme, SoundWindowShowsOnlyTheThemesColours) {
     Picture picture(648, 164);
     RECT all = {0, 0, 648, 164};
     FillRect(picture.dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-    for (int left : {0, 324}) {
-        COLORREF (*colours)(int) = left == 0 ? highContrastBlack : highContrastWhite;
+    for (auto colours : {highContrastBlack, highContrastWhite}) {
+        int left = colours == highContrastBlack ? 0 : 324;
         ThemeScope theme(Answer::kOn, colours);
         readContrastTheme();
         SetViewportOrgEx(picture.dc, left + 8, 8, nullptr);
@@ -186,17 +178,17 @@ TEST(ContrastTheme, SoundWindowShowsOnlyTheThemesColours) {
         paint(picture.dc, Part::kBand, 96);
         SetViewportOrgEx(picture.dc, left + 152, 62, nullptr);
         paint(picture.dc, Part::kDisplay, 96);
+        SetViewportOrgEx(picture.dc, 0, 0, nullptr);
         for (int y = 8; y < 156; ++y)
             for (int x = left + 8; x < left + 136; ++x) {
-                COLORREF shown = picture.at(x, y);
-                ASSERT_TRUE(shown == colours(COLOR_WINDOW) || shown == colours(COLOR_WINDOWTEXT) ||
-                            shown == colours(COLOR_HIGHLIGHT))
+                COLORREF at = picture.at(x, y);
+                ASSERT_TRUE(at == colours(COLOR_WINDOW) || at == colours(COLOR_WINDOWTEXT) ||
+                            at == colours(COLOR_HIGHLIGHT))
                     << x << ", " << y;
             }
     }
-    if (FILE* file = std::getenv("VEBO_CONTRAST_SCREENSHOT")
-                         ? std::fopen(std::getenv("VEBO_CONTRAST_SCREENSHOT"), "wb")
-                         : nullptr) {
+    const char* name = std::getenv("VEBO_CONTRAST_SCREENSHOT");
+    if (FILE* file = name ? std::fopen(name, "wb") : nullptr) {
         std::fwrite(picture.bits, 4, 648 * 164, file);
         std::fclose(file);
     }
@@ -204,40 +196,25 @@ TEST(ContrastTheme, SoundWindowShowsOnlyTheThemesColours) {
 
 using WindowContrast = PlayerWindow;
 
+// The calculator's display, the player's sound picture at once and its band at the next tick.
 TEST_F(WindowContrast, ThemeChangeRepaintsInTheSystemColours) {
+    HWND dialog =
+        CreateDialogParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
+    HWND display = GetDlgItem(dialog, kIdDisplay);
     for (UINT message : {WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}) {
-        ASSERT_NE(open("C:\\song.wav"), nullptr);
+        ASSERT_NE(open("C:\\song.wav"), nullptr); // which makes the kit
+        InvalidateRect(display, nullptr, FALSE);  // the kit's and the art's, until Windows says
+        EXPECT_EQ(shown(display, 4, 4), RGB(0, 0, 0));
+        EXPECT_EQ(shown(window, 26, 7), kWhitePixel);
         ThemeScope theme(Answer::kOn);
-        UpdateWindow(window);
-        EXPECT_EQ(pixel(26, 7), kWhitePixel); // a letter of the picture, until Windows says
+        SendMessageA(dialog, message, 0, 0);
+        EXPECT_EQ(shown(display, 4, 4), testColour(COLOR_WINDOW)) << message;
+        contrastTheme = false; // the player must read the theme itself
         SendMessageA(window, message, 0, 0);
-        UpdateWindow(window);
-        EXPECT_EQ(pixel(26, 7), testColour(COLOR_WINDOWTEXT)) << message;
+        EXPECT_EQ(shown(window, 26, 7), testColour(COLOR_WINDOWTEXT)) << message;
         EXPECT_EQ(pixel(0, 0), testColour(COLOR_WINDOW)) << message;
         tick();
         EXPECT_EQ(pixel(97, 137), testColour(COLOR_BTNTEXT)) << message; // STOP's square
     }
-}
-
-TEST(CalcContrast, ThemeChangeRepaintsTheDisplay) {
-    setDrawingKit(true);
-    HWND dialog =
-        CreateDialogParamA(GetModuleHandleA(nullptr), "VEBOCALC", nullptr, calcDialogProc, 0);
-    HWND display = GetDlgItem(dialog, kIdDisplay);
-    auto panel = [display] {
-        UpdateWindow(display);
-        HDC dc = GetDC(display);
-        COLORREF colour = GetPixel(dc, 4, 4);
-        ReleaseDC(display, dc);
-        return colour;
-    };
-    for (UINT message : {WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}) {
-        InvalidateRect(display, nullptr, FALSE);
-        EXPECT_EQ(panel(), RGB(0, 0, 0)); // the kit's, until Windows says
-        ThemeScope theme(Answer::kOn);
-        SendMessageA(dialog, message, 0, 0);
-        EXPECT_EQ(panel(), testColour(COLOR_WINDOW)) << message;
-    }
     DestroyWindow(dialog);
-    setDrawingKit(false);
 }

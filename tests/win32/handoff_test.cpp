@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -153,71 +152,49 @@ TEST_F(HandOff, LongTextsAreCutToTheWorkAreas) {
 }
 
 // The shell would open the file with this very program (the test program stands in for the
-// player), however it names it: then nothing is handed off.
-std::string thisProgram() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
-std::string inSmallLetters(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string shortForm(const std::string& path) {
-    char brief[MAX_PATH] = "";
-    GetShortPathNameA(path.c_str(), brief, MAX_PATH);
-    return brief;
-}
-
-TEST_F(HandOff, FileTheShellWouldOpenWithThisPlayerIsShownHereOrRefused) {
-    struct Case {
+// player), however it names it: then the player shows the file itself, or refuses it, and
+// nothing is handed off. Another program, or none (the answer counts, not the text left), gets
+// it from the shell.
+TEST_F(HandOff, FileTheShellWouldOpenWithThisPlayerStaysHereAnyOtherIsHandedOff) {
+    char self[MAX_PATH] = "", small[MAX_PATH] = "", brief[MAX_PATH] = "", other[MAX_PATH + 1];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    CharLowerA(std::strcpy(small, self));
+    GetShortPathNameA(self, brief, MAX_PATH);
+    std::snprintf(other, sizeof other, "%sx", self);
+    const struct {
         const char* text;
-        std::string program; // what the shell would start
+        const char* program; // what the shell would start
+        INT_PTR found;       // FindExecutable's answer (42: found)
         MediaKind kind;      // what the player shows itself
         const char* left;    // the text left for the player
-        bool box;            // "cannot show" reported
+        bool handedOff;
+    } cases[] = {
+        {"C:\\Record.Wav", self, 42, kWave, "C:\\Record.Wav", false},
+        {"C:\\a.mId", small, 42, kMidi, "C:\\a.mId", false},
+        {"C:\\My Docs\\p.Bmp /x", brief, 42, kPicture, "C:\\My Docs\\p.Bmp", false},
+        {"C:\\film.Mov", self, 42, kVideo, "C:\\film.Mov", false},
+        {"C:\\Tune.mp3", self, 42, kNone, "C:\\Tune.mp3", false}, // "cannot show"
+        {"C:\\Record.Wav", other, 42, kNone, "C:\\Record.Wav", true},
+        {"C:\\Record.Wav", "C:\\other.exe", 42, kNone, "C:\\Record.Wav", true},
+        {"C:\\Record.Wav", self, SE_ERR_NOASSOC, kNone, "C:\\Record.Wav", true},
     };
-    const Case cases[] = {
-        {"C:\\Record.Wav", thisProgram(), kWave, "C:\\Record.Wav", false},
-        {"C:\\a.mId", inSmallLetters(thisProgram()), kMidi, "C:\\a.mId", false},
-        {"C:\\My Docs\\p.Bmp /x", shortForm(thisProgram()), kPicture, "C:\\My Docs\\p.Bmp", false},
-        {"C:\\film.Mov", thisProgram(), kVideo, "C:\\film.Mov", false},
-        {"C:\\Tune.mp3", thisProgram(), kNone, "C:\\Tune.mp3", true},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         shellRecord = ShellRecord{};
         shellRecord.existing = {"C:\\My Docs\\p.Bmp"};
         shellRecord.associatedProgram = c.program;
+        shellRecord.findResult = c.found;
         std::array<char, 129> area{};
         std::snprintf(area.data(), area.size(), "%s", c.text);
         EXPECT_EQ(handOffFile(area.data()), c.kind) << c.text;
         EXPECT_STREQ(area.data(), c.left);
-        EXPECT_EQ(shellRecord.calls, (Calls{"drive 2", "drive 2", "folder C:\\work"})) << c.text;
-        Calls boxes;
-        if (c.box)
-            boxes.push_back("CallWAVE|VeboWAVE cannot show this kind of file|" + kBoxStyle);
-        EXPECT_EQ(shellRecord.boxes, boxes) << c.text;
+        EXPECT_EQ(shellRecord.asked, Calls{c.left}) << c.text;
+        Calls calls = {"drive 2", "drive 2", "folder C:\\work"};
+        if (c.handedOff)
+            calls.insert(calls.begin() + 1, "exec open " + std::string(c.left) + "|||1");
+        EXPECT_EQ(shellRecord.calls, calls) << c.text << " " << c.program;
+        Calls boxes = {"CallWAVE|VeboWAVE cannot show this kind of file|" + kBoxStyle};
+        EXPECT_EQ(shellRecord.boxes, c.kind == kNone && !c.handedOff ? boxes : Calls{}) << c.text;
     }
-}
-
-TEST_F(HandOff, AnotherProgramOrNoAssociationStillGetsTheShellCall) {
-    for (const std::string& program : {thisProgram() + "x", std::string("C:\\other.exe")}) {
-        shellRecord = ShellRecord{};
-        shellRecord.associatedProgram = program;
-        std::array<char, 129> area{};
-        std::snprintf(area.data(), area.size(), "C:\\Record.Wav");
-        EXPECT_EQ(handOffFile(area.data()), kNone);
-        EXPECT_EQ(shellRecord.asked, (Calls{"C:\\Record.Wav"}));
-        EXPECT_EQ(shellRecord.calls.at(1), "exec open C:\\Record.Wav|||1") << program;
-    }
-    shellRecord = ShellRecord{};
-    shellRecord.associatedProgram = thisProgram();
-    shellRecord.findResult = SE_ERR_NOASSOC; // the answer, not the text left, counts
-    handOff("C:\\Record.Wav");
-    EXPECT_EQ(shellRecord.calls.at(1), "exec open C:\\Record.Wav|||1");
 }
 
 TEST(ShowCallError, EachCodeHasItsText) {

@@ -45,35 +45,31 @@ TEST_F(WindowScale, WithoutADpiPerMonitorTheDpiMessagesAreLeftToTheSystem) {
     SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     dpiForWindow = found;
     EXPECT_EQ(answer, FALSE);
-    EXPECT_EQ(asked.cx, 1);
-    EXPECT_EQ(asked.cy, 2);
+    EXPECT_TRUE(asked.cx == 1 && asked.cy == 2) << "changed";
     EXPECT_EQ(player.dpi, 96);
     RECT after = place();
-    EXPECT_EQ(std::make_pair(after.left, after.right), std::make_pair(before.left, before.right));
-    EXPECT_EQ(std::make_pair(after.top, after.bottom), std::make_pair(before.top, before.bottom));
+    EXPECT_TRUE(EqualRect(&after, &before));
 }
 
 TEST_F(WindowScale, SoundPictureAtTwiceTheDpiShowsEachArtPixelAsTwoByTwo) {
     ASSERT_NE(open("C:\\song.wav"), nullptr);
     moveToDpi(192);
     UpdateWindow(window);
-    HDC shown = GetDC(window);
-    HDC copy = CreateCompatibleDC(shown);
+    HDC shown = GetDC(window), copy = CreateCompatibleDC(shown), art = CreateCompatibleDC(shown);
     HBITMAP copied = CreateCompatibleBitmap(shown, 256, 256);
-    HGDIOBJ previousCopy = SelectObject(copy, copied);
-    BitBlt(copy, 0, 0, 256, 256, shown, 0, 0, SRCCOPY);
-    HDC art = CreateCompatibleDC(shown);
     HBITMAP wave = LoadBitmapA(GetModuleHandleA(nullptr), "WAVE");
-    HGDIOBJ previousArt = SelectObject(art, wave);
+    SelectObject(copy, copied);
+    SelectObject(art, wave);
+    BitBlt(copy, 0, 0, 256, 256, shown, 0, 0, SRCCOPY);
     int differences = 0;
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
             differences += GetPixel(copy, x, y) != GetPixel(art, x / 2, y / 2);
     EXPECT_EQ(differences, 0);
-    DeleteObject(SelectObject(art, previousArt));
-    DeleteObject(SelectObject(copy, previousCopy));
-    DeleteDC(art);
+    DeleteDC(art); // releasing the bitmaps selected into them
     DeleteDC(copy);
+    DeleteObject(wave);
+    DeleteObject(copied);
     ReleaseDC(window, shown);
 }
 
