@@ -57,11 +57,14 @@ endfunction()
 # It links no C runtime DLL, whose copy planted beside the program Windows would load in its
 # place: program_runtime starts it and gives it the C string functions, and libgcc (static)
 # the helpers the compiler calls (64-bit division on i686, stack probes, static constructors).
+# Nothing applies the pseudo-relocations of data imported from a DLL without its import mark
+# (that was mingw-w64's start-up): such data is refused when the program links.
 function(vebo_gui_program target)
     vebo_program_code(${target})
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     target_link_options(${target} PRIVATE -s -Wl,--dynamicbase -Wl,--nxcompat -nostartfiles
-                        -specs=${VEBO_NO_CRT_SPECS} -e ${VEBO_PROGRAM_ENTRY})
+                        -Wl,--disable-runtime-pseudo-reloc -specs=${VEBO_NO_CRT_SPECS}
+                        -e ${VEBO_PROGRAM_ENTRY})
     target_link_libraries(${target} PRIVATE program_runtime)
 endfunction()
 

@@ -20,10 +20,11 @@ struct ShellSeam {
 extern ShellSeam shellSeam;
 extern const ShellSeam kRealShell;
 
-// Work areas of the hand-off: each holds the player's whole path.
+// Work areas of the hand-off: each holds the player's whole path, and the current folder as
+// deep a one, so that it is restored after the file's drive was made current.
 constexpr int kFileNameArea = kPathArea;
 constexpr int kParametersArea = kPathArea;
-constexpr int kFolderArea = 200;
+constexpr int kFolderArea = kPathArea;
 
 // Trims the text in place, splits it into an existing file name and parameters, and asks the
 // shell to open it while its drive is current; reports a failure with showCallError. A whole

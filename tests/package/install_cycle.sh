@@ -206,13 +206,19 @@ wine "$setup" /S "/D=$(winpath "$other")" && fail "installed into another progra
     fail "the other program's file was overwritten"
 ! key_exists "$uninstall_key" || fail "an Add/Remove entry for a refused install"
 
-# With /ASSOCIATE: VeboWAVE under "Open with" of the five types; their defaults untouched.
+# Over an earlier version whose uninstaller had another name: it is uninstalled and the new one
+# goes in its place. With /ASSOCIATE: VeboWAVE under "Open with" of the five types; their
+# defaults untouched.
+wine "$setup" /S || fail "installer exit code $?"
+mv "$installed/VeboUninstall.exe" "$installed/Uninstall.exe"
+wine reg add "$uninstall_key" /v UninstallString /d "$install_dir\\Uninstall.exe" /f >/dev/null
 declare -A defaults_before
 for extension in "${extensions[@]}"; do
     defaults_before[$extension]=$(default_value "HKCR\\$extension")
 done
-wine "$setup" /S /ASSOCIATE || fail "installer exit code $?"
+wine "$setup" /S /ASSOCIATE || fail "installer exit code $? over an earlier version"
 check_installed
+[ ! -e "$installed/Uninstall.exe" ] || fail "the earlier version's uninstaller is left"
 command="\"$install_dir\\VeboWAVE.exe\" %1"
 for key in "HKCR\\$progid\\shell\\open\\command" \
     'HKCR\Applications\VeboWAVE.exe\shell\open\command'; do
