@@ -1,5 +1,7 @@
 #include "decimal.h"
 
+#include "limbs.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -37,7 +39,6 @@ constexpr int kRegisterBits = (bitsOfPowerOfTen(kKeptDigits) > bitsOfPowerOfFive
                                    ? bitsOfPowerOfTen(kKeptDigits)
                                    : bitsOfPowerOfFive(kLargestFivePower)) +
                               1;
-constexpr int kLimbBits = 32;
 constexpr int kLimbCapacity = (kRegisterBits + kLimbBits - 1) / kLimbBits;
 static_assert(bitsOfPowerOfTen(kLargestScale) <= kRegisterBits, "products fit the registers");
 
@@ -55,20 +56,7 @@ constexpr int kLargestExponent = 1023;
 constexpr std::uint64_t kInfinityBits = 0x7FF0000000000000;
 constexpr std::uint64_t kSignBit = 0x8000000000000000;
 
-// An unsigned integer, least significant limb first; the top limb in use is nonzero.
-struct BigNumber {
-    std::array<std::uint32_t, kLimbCapacity> limb;
-    int used;
-};
-
-std::uint32_t limbOrZero(const BigNumber& n, int index) {
-    return index >= 0 && index < n.used ? n.limb[index] : 0;
-}
-
-void dropLeadingZeroLimbs(BigNumber& n) {
-    while (n.used > 0 && n.limb[n.used - 1] == 0)
-        --n.used;
-}
+using BigNumber = Limbs<kLimbCapacity>;
 
 int bitLength(const BigNumber& n) {
     if (n.used == 0)
@@ -77,18 +65,6 @@ int bitLength(const BigNumber& n) {
     for (std::uint32_t top = n.limb[n.used - 1]; top != 0; top >>= 1)
         ++bits;
     return bits;
-}
-
-// n = n * factor + addend
-void multiplyAdd(BigNumber& n, std::uint32_t factor, std::uint32_t addend) {
-    std::uint64_t carry = addend;
-    for (int i = 0; i < n.used; ++i) {
-        carry += static_cast<std::uint64_t>(n.limb[i]) * factor;
-        n.limb[i] = static_cast<std::uint32_t>(carry);
-        carry >>= kLimbBits;
-    }
-    if (carry != 0)
-        n.limb[n.used++] = static_cast<std::uint32_t>(carry);
 }
 
 void multiplyByPowerOfFive(BigNumber& n, int exponent) {

@@ -1,5 +1,6 @@
 #include "decimal_format.h"
 
+#include "limbs.h"
 #include "text.h"
 
 #include <array>
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr int kLimbBits = 32;
 // The largest scaled value, below 2^1024 * 10^9 < 2^1054, and one limb to spare for a carry.
 constexpr int kLimbCapacity = (1024 + 30 + kLimbBits - 1) / kLimbBits + 1;
 constexpr std::uint32_t kBillion = 1000000000;
@@ -25,27 +25,7 @@ constexpr int kMantissaBits = 52;
 constexpr int kExponentBias = 1075; // of the mantissa read as an integer
 constexpr std::uint64_t kSignBit = 0x8000000000000000;
 
-// An unsigned integer, least significant limb first; the top limb in use is nonzero.
-struct Magnitude {
-    std::array<std::uint32_t, kLimbCapacity> limb;
-    int used;
-};
-
-void dropLeadingZeroLimbs(Magnitude& n) {
-    while (n.used > 0 && n.limb[n.used - 1] == 0)
-        --n.used;
-}
-
-void multiplyBy(Magnitude& n, std::uint32_t factor) {
-    std::uint64_t carry = 0;
-    for (int i = 0; i < n.used; ++i) {
-        carry += static_cast<std::uint64_t>(n.limb[i]) * factor;
-        n.limb[i] = static_cast<std::uint32_t>(carry);
-        carry >>= kLimbBits;
-    }
-    if (carry != 0)
-        n.limb[n.used++] = static_cast<std::uint32_t>(carry);
-}
+using Magnitude = Limbs<kLimbCapacity>;
 
 void addOne(Magnitude& n) {
     for (int i = 0; i < n.used; ++i) {
@@ -53,10 +33,6 @@ void addOne(Magnitude& n) {
             return;
     }
     n.limb[n.used++] = 1;
-}
-
-std::uint32_t limbOrZero(const Magnitude& n, int index) {
-    return index >= 0 && index < n.used ? n.limb[index] : 0;
 }
 
 void shiftLeft(Magnitude& n, int bits) {
@@ -130,7 +106,7 @@ Magnitude scaledMagnitude(std::uint64_t bits, unsigned decimals) {
     n.used = 2;
     dropLeadingZeroLimbs(n);
     // Scaling first keeps every step exact: only the last shift rounds.
-    multiplyBy(n, kPowersOfTen[decimals]);
+    multiplyAdd(n, kPowersOfTen[decimals], 0);
     if (exponent >= 0)
         shiftLeft(n, exponent);
     else
