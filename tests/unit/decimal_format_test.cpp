@@ -49,13 +49,3 @@ TEST(FormatFixedDecimal, EveryDigitAsTheCLibraryPrintsIt) {
 TEST(FormatFixedDecimal, MoreThanNineDecimalsAreNine) {
     EXPECT_EQ(ours(0.1, 12), "0.100000000");
 }
-
-TEST(FormatFixedDecimal, CutToTheAreaButCountsTheWholeText) {
-    std::array<char, 8> area{};
-    area.fill('#');
-    EXPECT_EQ(formatFixedDecimal(-DBL_MAX, 6, area.data(), 5), 317);
-    EXPECT_EQ(std::string(area.data()), "-179");
-    EXPECT_EQ(area[5], '#');
-    EXPECT_EQ(formatFixedDecimal(1.0, 0, area.data(), 0), 1);
-    EXPECT_EQ(area[0], '-');
-}

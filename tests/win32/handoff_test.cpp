@@ -172,10 +172,8 @@ TEST_F(HandOff, FileTheShellWouldOpenWithThisPlayerStaysHereAnyOtherIsHandedOff)
         {"C:\\Record.Wav", self, 42, kWave, "C:\\Record.Wav", false},
         {"C:\\a.mId", small, 42, kMidi, "C:\\a.mId", false},
         {"C:\\My Docs\\p.Bmp /x", brief, 42, kPicture, "C:\\My Docs\\p.Bmp", false},
-        {"C:\\film.Mov", self, 42, kVideo, "C:\\film.Mov", false},
         {"C:\\Tune.mp3", self, 42, kNone, "C:\\Tune.mp3", false}, // "cannot show"
         {"C:\\Record.Wav", other, 42, kNone, "C:\\Record.Wav", true},
-        {"C:\\Record.Wav", "C:\\other.exe", 42, kNone, "C:\\Record.Wav", true},
         {"C:\\Record.Wav", self, SE_ERR_NOASSOC, kNone, "C:\\Record.Wav", true},
     };
     for (const auto& c : cases) {
