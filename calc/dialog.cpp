@@ -148,8 +148,8 @@ INT_PTR CALLBACK calcDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
-        readContrastTheme();
-        redrawDisplay(dialog);
+        if (readContrastTheme() || message == WM_SYSCOLORCHANGE)
+            redrawDisplay(dialog);
         return FALSE; // the standard controls follow by themselves
     default:
         return FALSE;

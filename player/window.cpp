@@ -226,10 +226,12 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_GETOBJECT:
         return answerGetObject(window, wParam, lParam);
+    // New colours, or a setting that may be the theme: of the many settings Windows announces,
+    // only a change of the theme repaints (a picture is read from its file again).
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
-        readContrastTheme();
-        InvalidateRect(window, nullptr, FALSE); // the band follows at the next tick
+        if (readContrastTheme() || message == WM_SYSCOLORCHANGE)
+            InvalidateRect(window, nullptr, FALSE); // the band follows at the next tick
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -5,12 +5,14 @@ bool contrastTheme = false;
 const ContrastSeam kRealContrast = {SystemParametersInfoA, GetSysColor};
 ContrastSeam contrastSeam = kRealContrast;
 
-void readContrastTheme() {
+bool readContrastTheme() {
     HIGHCONTRASTA answer; // the system fills in all but the size, which is read first
     answer.cbSize = sizeof answer;
+    bool before = contrastTheme;
     contrastTheme =
         contrastSeam.systemParametersInfo(SPI_GETHIGHCONTRAST, sizeof answer, &answer, 0) &&
         (answer.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    return contrastTheme != before;
 }
 
 void drawSystemBox(HDC dc, int left, int top, int right, int bottom, int line, int fill) {

@@ -15,8 +15,8 @@ extern const ContrastSeam kRealContrast;
 
 // Asks the system whether a contrast theme is on: at start, and again whenever it says that its
 // colours or settings changed. A system that cannot answer (Windows 95 without its
-// accessibility options) counts as off.
-void readContrastTheme();
+// accessibility options) counts as off. Returns whether the answer changed.
+bool readContrastTheme();
 
 // The answer of the last reading (set only by readContrastTheme).
 extern bool contrastTheme;
