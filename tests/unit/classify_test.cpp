@@ -62,6 +62,7 @@ TEST(ClassifyExtension, TheFilesOwnExtensionInAnyCase) {
         {"C:\\p.bMp", kPicture},
         {"song.wav.mp3", kNone},
         {"C:\\a.wav\\notes", kNone},
+        {"x.wavy", kNone},
         {"", kNone},
         {"x.WA", kNone},
     };

@@ -96,15 +96,17 @@ TEST(ContrastTheme, OwnPartsTakeTheSystemColours) {
     constexpr int kInk = COLOR_WINDOWTEXT, kPaper = COLOR_WINDOW;
     // DPI, x, y, system colour index: the track's frame, elapsed and rest at the split; STOP's
     // square and face; PAUSE's bar and the gap at 96, PLAY's triangle and face (paused) at 192; a
-    // letter of the sound picture and its background; the display's outline, panel and a digit.
+    // white and a silver pixel of a letter of the sound picture, a black and a grey one of its
+    // background; the display's outline and panel.
     const int spots[][4] = {{96, 10, 128, kText},   {96, 43, 137, kLit},    {96, 44, 137, kFace},
                             {96, 97, 137, kText},   {96, 91, 131, kFace},   {96, 114, 137, kText},
-                            {96, 117, 137, kFace},  {96, 26, 7, kInk},      {96, 0, 0, kPaper},
-                            {96, 144, 74, kInk},    {96, 302, 74, kInk},    {96, 149, 84, kPaper},
-                            {96, 288, 73, kInk},    {192, 20, 256, kText},  {192, 87, 275, kLit},
-                            {192, 88, 275, kFace},  {192, 195, 275, kText}, {192, 181, 261, kFace},
-                            {192, 238, 275, kText}, {192, 231, 275, kFace}, {192, 53, 15, kInk},
-                            {192, 1, 1, kPaper}};
+                            {96, 117, 137, kFace},  {96, 26, 7, kInk},      {96, 33, 7, kInk},
+                            {96, 0, 0, kPaper},     {96, 4, 0, kPaper},     {96, 144, 74, kInk},
+                            {96, 302, 74, kInk},    {96, 149, 84, kPaper},  {192, 20, 256, kText},
+                            {192, 87, 275, kLit},   {192, 88, 275, kFace},  {192, 195, 275, kText},
+                            {192, 181, 261, kFace}, {192, 238, 275, kText}, {192, 231, 275, kFace},
+                            {192, 53, 15, kInk},    {192, 67, 15, kInk},    {192, 1, 1, kPaper},
+                            {192, 9, 0, kPaper}};
     giveTheme(Answer::kOn);
     calc = CalcState{};
     Picture at96(304, 148), at192(448, 296);
@@ -113,6 +115,11 @@ TEST(ContrastTheme, OwnPartsTakeTheSystemColours) {
     for (auto [dpi, x, y, colour] : spots)
         EXPECT_EQ(GetPixel((dpi == 96 ? at96 : at192).dc, x, y), testColour(colour))
             << dpi << " DPI: " << x << ", " << y;
+    int digits = 0; // the number's pixels inside the display's outline
+    for (int y = 62; y < 86; ++y)
+        for (int x = 152; x < 296; ++x)
+            digits += GetPixel(at96.dc, x, y) == testColour(kInk);
+    EXPECT_GT(digits, 10);
     // The README's picture, under High Contrast Black and White: BGRA pixels, 648 by 164.
     if (const char* name = std::getenv("VEBO_CONTRAST_SCREENSHOT")) {
         Picture picture(648, 164);
@@ -163,5 +170,12 @@ TEST_F(WindowContrast, ThemeChangeRepaintsInTheSystemColours) {
         tick();
         EXPECT_EQ(pixel(97, 137), testColour(COLOR_BTNTEXT)) << message; // STOP's square
     }
+    // Under the same theme another setting repaints nothing, and new colours repaint.
+    giveTheme(Answer::kOn, highContrastWhite);
+    UpdateWindow(window);
+    SendMessageA(window, WM_SETTINGCHANGE, 0, 0);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+    SendMessageA(window, WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(shown(window, 26, 7), highContrastWhite(COLOR_WINDOWTEXT));
     DestroyWindow(dialog);
 }
